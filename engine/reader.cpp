@@ -1,0 +1,269 @@
+#include "engine/reader.h"
+
+#include <algorithm>
+#include <charconv>
+#include <utility>
+#include <cstdint>
+
+namespace bandalyx {
+
+namespace {
+
+bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Byte offset of the character at `index` (or the text's size when it has fewer characters),
+// so that a cut never splits a multi-byte character.
+std::size_t byteOffsetOf(std::string_view utf8, std::size_t index)
+{
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (isContinuationByte(utf8[i]))
+            continue;
+        if (chars == index)
+            return i;
+        ++chars;
+    }
+    return utf8.size();
+}
+
+std::string_view firstCharacters(std::string_view utf8, std::size_t count)
+{
+    return utf8.substr(0, byteOffsetOf(utf8, count));
+}
+
+std::string_view characterAt(std::string_view utf8, std::size_t index)
+{
+    const std::size_t begin = byteOffsetOf(utf8, index);
+    const std::size_t end = byteOffsetOf(utf8, index + 1);
+    return utf8.substr(begin, end - begin);
+}
+
+bool isDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= '0' && c <= '9';
+    });
+}
+
+// The leading decimal digits of a text, as a number; none reads as 0. Callers pass at most
+// three characters, so the result cannot overflow.
+std::uint64_t leadingNumber(std::string_view text)
+{
+    std::uint64_t n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            break;
+        n = n * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return n;
+}
+
+std::uint64_t powerOfTen(std::uint64_t exponent)
+{
+    std::uint64_t p = 1;
+    while (exponent-- > 0)
+        p *= 10;
+    return p;
+}
+
+struct KindLayout
+{
+    std::size_t digits;
+    Band multiplier;
+    Band tolerance;
+};
+
+constexpr KindLayout layoutOf(Kind kind)
+{
+    return kind == Kind::FourBands ? KindLayout { 2, Band::C, Band::D }
+                                   : KindLayout { 3, Band::D, Band::E };
+}
+
+// Codes are looked up by their exact text: "01" or " 1" are no codes.
+std::optional<int> codeOfText(std::string_view text)
+{
+    for (const ColourCode &c : Colours) {
+        char buffer[4];
+        auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, c.code);
+        if (ec == std::errc() && text == std::string_view(buffer, end - buffer))
+            return c.code;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::size_t characterCount(std::string_view utf8)
+{
+    return static_cast<std::size_t>(
+            std::count_if(utf8.begin(), utf8.end(), [](char c) { return !isContinuationByte(c); }));
+}
+
+std::string BandValue::text() const
+{
+    if (const int *n = std::get_if<int>(&m_value))
+        return std::to_string(*n);
+    if (const std::string *s = std::get_if<std::string>(&m_value))
+        return *s;
+    return {};
+}
+
+std::optional<long long> BandValue::number() const
+{
+    if (const int *n = std::get_if<int>(&m_value))
+        return *n;
+    const std::string *s = std::get_if<std::string>(&m_value);
+    if (!s || s->empty())
+        return std::nullopt;
+    long long n = 0;
+    const char *first = s->data();
+    const char *last = first + s->size();
+    auto [end, ec] = std::from_chars(first, last, n);
+    if (ec != std::errc() || end != last)
+        return std::nullopt;
+    return n;
+}
+
+BandValue &ReaderState::band(Band b)
+{
+    return const_cast<BandValue &>(std::as_const(*this).band(b));
+}
+
+const BandValue &ReaderState::band(Band b) const
+{
+    switch (b) {
+    case Band::A:
+        return BandA;
+    case Band::B:
+        return BandB;
+    case Band::C:
+        return BandC;
+    case Band::D:
+        return BandD;
+    case Band::E:
+        return BandE;
+    case Band::F:
+        break;
+    }
+    return BandF;
+}
+
+DefaultResistor defaultResistor(Kind kind)
+{
+    // Codes of bands A to F; -1 is the empty text of a band the kind lacks.
+    static constexpr std::array<std::array<int, BandCount>, 3> codes { {
+            { 1, 0, 0, 10, -1, -1 },
+            { 1, 0, 0, 0, 10, -1 },
+            { 1, 0, 0, 0, 10, 1 },
+    } };
+    DefaultResistor r;
+    for (Band b : AllBands) {
+        const int code = codes[index(kind)][index(b)];
+        // Band F always travels as text, like the colour code it will later receive.
+        if (code < 0)
+            r.values[index(b)] = BandValue(std::string());
+        else if (b == Band::F)
+            r.values[index(b)] = BandValue(std::to_string(code));
+        else
+            r.values[index(b)] = BandValue(code);
+        r.colours[index(b)] = code < 0 ? 0 : colourNumberOf(code);
+    }
+    return r;
+}
+
+std::string withUnit(std::string_view digits)
+{
+    const std::size_t length = characterCount(digits);
+    const std::size_t unit = length == 0 ? 0 : (length - 1) / 3;
+    if (unit >= Units.size())
+        return std::string(digits);
+    // Keep the cut-off digits as a fraction: 4700 is 4.7 kilo-ohms, not 4.
+    const std::size_t whole = length - static_cast<std::size_t>(Units[unit].exponent);
+    std::string text(digits.substr(0, whole));
+    std::string_view fraction = digits.substr(whole);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.remove_suffix(1);
+    if (!fraction.empty()) {
+        text += '.';
+        text += fraction;
+    }
+    text += Units[unit].text;
+    return text;
+}
+
+void Reader::SelectColorValue(std::string_view code)
+{
+    if (const std::optional<Band> band = m_view.selectedBand())
+        m_state.band(*band) = BandValue(std::string(code));
+    ResultValueShow();
+}
+
+void Reader::BaseValueShow(BandValue a, BandValue b, BandValue c, BandValue d, BandValue e,
+                           std::string f)
+{
+    m_state.BandA = std::move(a);
+    m_state.BandB = std::move(b);
+    m_state.BandC = std::move(c);
+    m_state.BandD = std::move(d);
+    m_state.BandE = std::move(e);
+    m_state.BandF = BandValue(std::move(f));
+    m_view.setResultText(ResultBox::Value, {});
+    m_view.setResultText(ResultBox::Tolerance, {});
+    m_view.setResultText(ResultBox::Tempco, {});
+    ResultValueShow();
+}
+
+void Reader::BaseValueShow(const DefaultResistor &r)
+{
+    const auto &v = r.values;
+    BaseValueShow(v[0], v[1], v[2], v[3], v[4], v[5].text());
+}
+
+void Reader::ResultValueShow()
+{
+    ReaderState &s = m_state;
+    s.CodeString.clear();
+    for (Band b : AllBands)
+        s.CodeString += s.band(b).text();
+
+    const std::optional<Kind> kind = m_view.selectedKind();
+    if (!kind)
+        return;
+    const KindLayout layout = layoutOf(*kind);
+
+    s.DigitText = firstCharacters(s.CodeString, layout.digits);
+    const std::optional<long long> multiplier = s.band(layout.multiplier).number();
+    if (multiplier && *multiplier >= 0 && *multiplier <= 9) {
+        s.MultiplierText = characterAt(s.CodeString, layout.digits);
+        const std::uint64_t value
+                = leadingNumber(s.DigitText) * powerOfTen(leadingNumber(s.MultiplierText));
+        s.ValueText = std::to_string(value);
+    }
+
+    ToleranceUnitValue(s.band(layout.tolerance).text());
+
+    if (*kind == Kind::SixBands) {
+        const std::optional<long long> f = s.BandF.number();
+        if (f && *f >= 0 && *f < ColourCount) {
+            if (const auto &tempco = Colours[static_cast<std::size_t>(*f)].tempco)
+                s.TempcoText = *tempco;
+        }
+    }
+    m_view.setResultText(ResultBox::Value, s.ValueText);
+    m_view.setResultText(ResultBox::Tolerance, s.ToleranceText);
+    m_view.setResultText(ResultBox::Tempco, *kind == Kind::SixBands ? s.TempcoText : Dash);
+}
+
+void Reader::ToleranceUnitValue(std::string_view code)
+{
+    if (const std::optional<int> c = codeOfText(code)) {
+        if (const auto &tolerance = Colours[static_cast<std::size_t>(*c)].tolerance)
+            m_state.ToleranceText = *tolerance;
+    }
+    // A value kept from an earlier reading already carries its unit; a second unit would
+    // corrupt it ("10 Ω" would turn into "1 ㏀").
+    if (isDigits(m_state.ValueText))
+        m_state.ValueText = withUnit(m_state.ValueText);
+}
+
+} // namespace bandalyx
