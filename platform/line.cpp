@@ -1,0 +1,39 @@
+#include "platform/line.h"
+
+#include <QPainter>
+
+namespace platform {
+
+Line::Line(QPoint from, QPoint to, QColor colour, int width, QWidget *parent)
+    : QWidget(parent), m_from(from), m_to(to), m_colour(colour), m_width(width)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    // The widget covers the line's bounding box, widened downwards and rightwards by the pen,
+    // as a wide line grows from its end points on the platform this imitates.
+    const QRect box = QRect(from, to).normalized();
+    setGeometry(box.adjusted(0, 0, width - 1, width - 1));
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QPoint origin = geometry().topLeft();
+    // Pixel-aligned fill instead of a stroked pen: crisp at any width, no antialiasing.
+    const QPoint a = m_from - origin;
+    const QPoint b = m_to - origin;
+    if (a.y() == b.y())
+        p.fillRect(QRect(QPoint(std::min(a.x(), b.x()), a.y()),
+                         QSize(std::abs(b.x() - a.x()), m_width)),
+                   m_colour);
+    else if (a.x() == b.x())
+        p.fillRect(QRect(QPoint(a.x(), std::min(a.y(), b.y())),
+                         QSize(m_width, std::abs(b.y() - a.y()))),
+                   m_colour);
+    else {
+        p.setPen(QPen(m_colour, m_width));
+        p.drawLine(a, b);
+    }
+}
+
+} // namespace platform

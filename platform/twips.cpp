@@ -1,0 +1,22 @@
+#include "platform/twips.h"
+
+#include <QWidget>
+
+namespace platform {
+
+void placeInTwips(QWidget *widget, TwipRect rect)
+{
+    widget->setGeometry(toPixels(rect));
+}
+
+void setTabOrder(std::initializer_list<QWidget *> order)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *w : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Opens a web page in the user's browser without waiting for it. On failure writes one
+// warning line to standard error and returns false.
+bool openWebPage(const QString &address);
+
+} // namespace platform
