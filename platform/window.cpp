@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLayout>
 #include <QRect>
 #include <QWidget>
 
@@ -9,21 +10,32 @@
 
 namespace platform {
 
-void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar, int menuBarHeight)
+void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar, QWidget *client)
 {
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint
             | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     // A tool window keeps out of the task bar on X11 and Windows alike.
     flags |= taskBar == TaskBar::OwnEntry ? Qt::Window : Qt::Tool;
     window->setWindowFlags(flags);
-    window->setFixedSize(toPixels(clientTwips.width()), toPixels(clientTwips.height()) + menuBarHeight);
+
+    const QSize pixels(toPixels(clientTwips.width()), toPixels(clientTwips.height()));
+    if (client && window->layout()) {
+        // The menu bar's height is the style's business: fix the client and let the
+        // layout fix the window around it.
+        client->setFixedSize(pixels);
+        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        window->layout()->activate();
+    } else {
+        window->setFixedSize(pixels);
+    }
 }
 
-void placeClientAt(QWidget *window, QPoint screenTwips, int menuBarHeight)
+void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client)
 {
+    const int menuBarHeight = client ? client->y() : 0;
     // setGeometry places the client area; move() would place the window manager's frame.
-    const QPoint client(toPixels(screenTwips.x()), toPixels(screenTwips.y()) - menuBarHeight);
-    window->setGeometry(QRect(client, window->size()));
+    const QPoint topLeft(toPixels(screenTwips.x()), toPixels(screenTwips.y()) - menuBarHeight);
+    window->setGeometry(QRect(topLeft, window->size()));
 }
 
 void useDialogFont()

@@ -10,13 +10,14 @@ namespace platform {
 enum class TaskBar { OwnEntry, NoEntry };
 
 // A fixed dialog frame: title bar with system menu and close box, no minimize or maximize
-// button, not resizable. `clientTwips` excludes the menu bar, whose height is added.
+// button, not resizable. A window with a menu bar passes its central widget as `client`:
+// the client area excludes the bar.
 void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar,
-                         int menuBarHeight = 0);
+                         QWidget *client = nullptr);
 
 // Places the window so that the top-left corner of its client area (below any menu bar)
 // lands at the given screen position in twips.
-void placeClientAt(QWidget *window, QPoint screenTwips, int menuBarHeight = 0);
+void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client = nullptr);
 
 // The one font every caption uses: a Hangul dialog font at the size dialogs use at 96 dpi.
 void useDialogFont();
