@@ -1,0 +1,152 @@
+// Feeds the reader any sequence of selections, colour codes and band values, and checks that
+// every result box only ever shows a text the reader can legitimately produce.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/reader.h"
+
+using namespace bandalyx;
+
+namespace {
+
+// Reads the fuzzer's bytes as a little program.
+class Input
+{
+public:
+    Input(const std::uint8_t *data, std::size_t size) : m_data(data), m_size(size) { }
+    bool done() const { return m_pos >= m_size; }
+    std::uint8_t byte() { return done() ? 0 : m_data[m_pos++]; }
+    std::string text()
+    {
+        const std::size_t length = byte() % 16;
+        std::string s;
+        while (s.size() < length && !done())
+            s += static_cast<char>(byte());
+        return s;
+    }
+    BandValue value()
+    {
+        switch (byte() % 3) {
+        case 0:
+            return {};
+        case 1:
+            return BandValue(static_cast<int>(static_cast<std::int16_t>(byte() | byte() << 8)));
+        default:
+            return BandValue(text());
+        }
+    }
+
+private:
+    const std::uint8_t *m_data;
+    std::size_t m_size;
+    std::size_t m_pos = 0;
+};
+
+class View : public ReaderView
+{
+public:
+    std::optional<Kind> kind;
+    std::optional<Band> band;
+    std::string boxes[3];
+
+    std::optional<Kind> selectedKind() const override { return kind; }
+    std::optional<Band> selectedBand() const override { return band; }
+    void setResultText(ResultBox box, std::string_view text) override
+    {
+        boxes[static_cast<int>(box)] = std::string(text);
+    }
+};
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// "4.7 ㏀": one to three whole digits, an optional fraction without trailing zeros, a unit.
+bool isValueText(std::string_view s)
+{
+    if (s.empty())
+        return true;
+    for (const Unit &unit : Units) {
+        if (s.size() <= unit.text.size() || s.substr(s.size() - unit.text.size()) != unit.text)
+            continue;
+        const std::string_view number = s.substr(0, s.size() - unit.text.size());
+        const std::size_t point = number.find('.');
+        const std::string_view whole = number.substr(0, point);
+        if (whole.empty() || whole.size() > 3)
+            return false;
+        for (char c : whole)
+            if (!isDigit(c))
+                return false;
+        if (point == std::string_view::npos)
+            return true;
+        const std::string_view fraction = number.substr(point + 1);
+        if (fraction.empty() || fraction.back() == '0')
+            return false;
+        for (char c : fraction)
+            if (!isDigit(c))
+                return false;
+        return true;
+    }
+    return false;
+}
+
+bool isTableText(std::string_view s, std::optional<std::string_view> ColourCode::*column)
+{
+    if (s.empty() || s == Dash)
+        return true;
+    for (const ColourCode &c : Colours)
+        if (c.*column && *(c.*column) == s)
+            return true;
+    return false;
+}
+
+void check(bool ok, const char *what, const std::string &text)
+{
+    if (!ok) {
+        std::fprintf(stderr, "unexpected %s text: \"%s\"\n", what, text.c_str());
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    View view;
+    Reader reader(view);
+    Input in(data, size);
+    while (!in.done()) {
+        switch (in.byte() % 5) {
+        case 0: {
+            const int k = in.byte() % 4;
+            view.kind = k == 0 ? std::nullopt : std::optional<Kind>(AllKinds[k - 1]);
+            break;
+        }
+        case 1: {
+            const int b = in.byte() % 7;
+            view.band = b == 0 ? std::nullopt : std::optional<Band>(AllBands[b - 1]);
+            break;
+        }
+        case 2:
+            reader.SelectColorValue(in.text());
+            break;
+        case 3: {
+            BandValue a = in.value(), b = in.value(), c = in.value(), d = in.value(),
+                      e = in.value();
+            reader.BaseValueShow(a, b, c, d, e, in.text());
+            break;
+        }
+        default:
+            reader.ResultValueShow();
+            break;
+        }
+        check(isValueText(view.boxes[0]), "value", view.boxes[0]);
+        check(isTableText(view.boxes[1], &ColourCode::tolerance), "tolerance", view.boxes[1]);
+        check(isTableText(view.boxes[2], &ColourCode::tempco), "tempco", view.boxes[2]);
+    }
+    return 0;
+}
