@@ -1,0 +1,462 @@
+#include "frmGuide/colourchart.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+#include "engine/reader.h"
+
+using namespace bandalyx;
+using Layout = ColourChartLayout;
+using Column = ColourChartLayout::Column;
+
+namespace {
+
+// Multipliers are written with a metric prefix so that no entry needs more than three digits.
+constexpr std::array<std::string_view, 4> Prefixes {"", " k", " M", " G"};
+constexpr std::array<int, 3> Mantissas {1, 10, 100};
+
+static_assert(
+    [] {
+        for (const ColourCode &c : Colours)
+            if (c.multiplierExponent >= static_cast<int>(3 * Prefixes.size()))
+                return false;
+        return true;
+    }(),
+    "every multiplier needs a prefix");
+
+constexpr std::array<char16_t, 10> Superscripts {u'⁰', u'¹', u'²', u'³', u'⁴',
+                                                 u'⁵', u'⁶', u'⁷', u'⁸', u'⁹'};
+
+// The resistor drawn at the top left: brown, black, red, gold.
+constexpr std::array<int, 4> ExampleCodes {1, 0, 2, 10};
+
+struct BandLabel
+{
+    const char *letter;
+    const char *role;
+    bool above;
+    int rowOffset; // distance of the label's middle from the body's edge
+};
+
+// Outer labels for A and C, inner for B and D: each label runs to the right of its leader
+// without crossing the next band's leader.
+constexpr std::array<BandLabel, 4> BandLabels {{
+    {"A", "첫째 자리", true, 38},
+    {"B", "둘째 자리", true, 18},
+    {"C", "승수", false, 36},
+    {"D", "허용오차", false, 16},
+}};
+
+struct Paragraph
+{
+    const char *heading;
+    const char *body;
+};
+
+constexpr std::array<Paragraph, 4> Explanation {{
+    {"4띠 저항 · 일반용",
+     "숫자 두 자리, 승수, 허용오차 순으로 읽습니다. 표의 온도계수 열은 쓰지 않습니다."},
+    {"5띠 저항 · 정밀용",
+     "숫자 세 자리, 승수, 허용오차 순으로 읽습니다. 온도계수 열은 쓰지 않습니다."},
+    {"6띠 저항 · 온도 안정 정밀용",
+     "5띠와 같이 읽고, 여섯째 띠가 온도계수를 나타냅니다. 표의 모든 열을 씁니다."},
+    {"읽는 방향",
+     "허용오차 띠는 다른 띠와 조금 떨어져 있습니다. 그 띠를 오른쪽에 두고 왼쪽부터 "
+     "읽습니다. 허용오차 띠가 없으면 무색으로 봅니다."},
+}};
+
+struct ColumnStyle
+{
+    const char *title;
+    Qt::Alignment alignment;
+    int padding; // from the aligned side
+};
+
+constexpr std::array<ColumnStyle, Layout::columnCount> ColumnStyles {{
+    {"색", Qt::AlignHCenter, 0},
+    {"이름", Qt::AlignHCenter, 0},
+    {"숫자", Qt::AlignHCenter, 0},
+    {"승수", Qt::AlignLeft, 22},
+    {"허용오차", Qt::AlignRight, 22},
+    {"기호", Qt::AlignHCenter, 0},
+    {"온도계수", Qt::AlignRight, 52},
+}};
+
+constexpr QRgb Ink = qRgb(32, 32, 32);
+constexpr QRgb FaintInk = qRgb(140, 140, 140);
+constexpr QRgb GridColour = qRgb(200, 205, 212);
+constexpr QRgb FrameColour = qRgb(120, 128, 140);
+constexpr QRgb HeaderBackground = qRgb(224, 231, 240);
+constexpr QRgb StripeBackground = qRgb(244, 246, 249);
+constexpr QRgb BodyColour = qRgb(232, 208, 160);
+constexpr QRgb BodyOutline = qRgb(150, 118, 70);
+constexpr QRgb LeadColour = qRgb(150, 150, 150);
+constexpr int RightColumnLeft = 332;
+
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+QFont chartFont(int pixelSize, bool bold = false)
+{
+    QFont font(QGuiApplication::font().family());
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QString multiplierText(int exponent)
+{
+    if (exponent < 0)
+        return QStringLiteral("×0.") + QString(-exponent - 1, u'0') + u'1';
+    return QStringLiteral("×%1%2")
+        .arg(Mantissas[std::size_t(exponent % 3)])
+        .arg(text(Prefixes[std::size_t(exponent / 3)]));
+}
+
+QString orDash(const std::optional<std::string_view> &s)
+{
+    return text(s.value_or(Dash));
+}
+
+// "±5.00 ％, J" is the percentage and the letter printed on parts lists.
+std::pair<QString, QString> splitTolerance(std::string_view tolerance)
+{
+    const QString t = text(tolerance);
+    const qsizetype comma = t.indexOf(u',');
+    if (comma < 0)
+        return {t, QString()};
+    return {t.left(comma).trimmed(), t.mid(comma + 1).trimmed()};
+}
+
+// "±5.00 ％" reads as "±5 ％" in running text.
+QString compactPercent(QString percent)
+{
+    const qsizetype point = percent.indexOf(u'.');
+    if (point < 0)
+        return percent;
+    qsizetype end = point + 1;
+    while (end < percent.size() && percent[end].isDigit())
+        ++end;
+    qsizetype keep = end;
+    while (keep > point + 1 && percent[keep - 1] == u'0')
+        --keep;
+    if (keep == point + 1)
+        keep = point;
+    return percent.remove(keep, end - keep);
+}
+
+QString superscript(int n)
+{
+    QString s = n < 0 ? QStringLiteral("⁻") : QString();
+    for (QChar c : QString::number(std::abs(n)))
+        s += QChar(Superscripts[std::size_t(c.digitValue())]);
+    return s;
+}
+
+// Feeds the example's codes to the reader itself, so the chart shows what a reading shows.
+class ExampleView : public ReaderView
+{
+public:
+    Band band = Band::A;
+    QString value;
+    QString tolerance;
+
+    std::optional<Kind> selectedKind() const override { return Kind::FourBands; }
+    std::optional<Band> selectedBand() const override { return band; }
+    void setResultText(ResultBox box, std::string_view t) override
+    {
+        if (box == ResultBox::Value)
+            value = text(t);
+        else if (box == ResultBox::Tolerance)
+            tolerance = text(t);
+    }
+};
+
+// Draws a line whose superscript digits are set small and raised: the font's own superscript
+// glyphs are too small to read at this size.
+void drawFormula(QPainter &p, QRect box, const QString &formula, const QFont &font)
+{
+    QFont small = font;
+    small.setPixelSize(font.pixelSize() * 3 / 4);
+    const QFontMetricsF metrics(font);
+    const qreal baseline = box.top() + (box.height() - metrics.height()) / 2 + metrics.ascent();
+    const qreal raise = metrics.ascent() * 0.42;
+    qreal x = box.left();
+    qsizetype i = 0;
+    while (i < formula.size()) {
+        const bool raised
+            = std::find(Superscripts.begin(), Superscripts.end(), formula[i].unicode())
+            != Superscripts.end();
+        QString run;
+        for (; i < formula.size(); ++i) {
+            const auto at
+                = std::find(Superscripts.begin(), Superscripts.end(), formula[i].unicode());
+            if ((at != Superscripts.end()) != raised)
+                break;
+            run += raised ? QChar(char16_t(u'0' + (at - Superscripts.begin()))) : formula[i];
+        }
+        p.setFont(raised ? small : font);
+        p.drawText(QPointF(x, baseline - (raised ? raise : 0)), run);
+        x += QFontMetricsF(p.font()).horizontalAdvance(run) + (raised ? 1 : 0);
+    }
+}
+
+ExampleView readExample()
+{
+    ExampleView view;
+    Reader reader(view);
+    reader.BaseValueShow(defaultResistor(Kind::FourBands));
+    for (std::size_t i = 0; i < ExampleCodes.size(); ++i) {
+        view.band = AllBands[i];
+        reader.SelectColorValue(std::to_string(ExampleCodes[i]));
+    }
+    return view;
+}
+
+void drawResistor(QPainter &p)
+{
+    p.setPen(QColor(Ink));
+    p.setFont(chartFont(13, true));
+    p.drawText(QRect(Layout::margin, 8, 300, 18), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("4띠 저항의 색띠"));
+
+    const QRect body = Layout::resistorBody;
+    const int middle = body.center().y();
+    p.setPen(QPen(QColor(LeadColour), 3, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(Layout::margin, middle, body.left(), middle);
+    p.drawLine(body.right(), middle, RightColumnLeft - 20, middle);
+
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(body).adjusted(0.5, 0.5, -0.5, -0.5), 14, 14);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.fillPath(outline, QColor(BodyColour));
+    p.save();
+    p.setClipPath(outline);
+    for (std::size_t i = 0; i < ExampleCodes.size(); ++i) {
+        const Rgb c = Colours[std::size_t(ExampleCodes[i])].rgb;
+        p.fillRect(Layout::exampleBands[i], QColor(c.red, c.green, c.blue));
+    }
+    p.restore();
+    p.setPen(QPen(QColor(BodyOutline), 1));
+    p.drawPath(outline);
+
+    // Leaders: an arrow touching the body at the band, up or down to the label, a short step
+    // right, then the band's letter and its role.
+    const QFontMetrics letterMetrics(chartFont(13, true));
+    for (std::size_t i = 0; i < BandLabels.size(); ++i) {
+        const BandLabel &label = BandLabels[i];
+        const QRect band = Layout::exampleBands[i];
+        const qreal x = band.center().x() + 0.5;
+        const qreal edge = label.above ? body.top() - 1 : body.bottom() + 2;
+        const qreal end
+            = label.above ? body.top() - label.rowOffset : body.bottom() + label.rowOffset;
+        const qreal tip = label.above ? 1 : -1;
+        p.setPen(QPen(QColor(Ink), 1));
+        p.drawLine(QPointF(x, edge - tip * 5), QPointF(x, end));
+        p.drawLine(QPointF(x, end), QPointF(x + 5, end));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(Ink));
+        const QPointF arrow[] = {{x, edge}, {x - 3.5, edge - tip * 7}, {x + 3.5, edge - tip * 7}};
+        p.drawPolygon(arrow, 3);
+        p.setBrush(Qt::NoBrush);
+
+        p.setPen(QColor(Ink));
+        const QRectF line(x + 8, end - 10, 200, 20);
+        p.setFont(chartFont(13, true));
+        p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(label.letter));
+        p.setFont(chartFont(12));
+        p.drawText(
+            line.adjusted(letterMetrics.horizontalAdvance(QString::fromUtf8(label.letter)) + 5, 0,
+                          0, 0),
+            Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(label.role));
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void drawExample(QPainter &p)
+{
+    const ExampleView reading = readExample();
+    const int left = Layout::margin;
+    const int top = 180;
+    p.setPen(QColor(Ink));
+    p.setFont(chartFont(13, true));
+    p.drawText(QRect(left, top, 300, 18), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("읽는 예"));
+
+    // One column per band: its colour and name, and below it what the band contributes.
+    const QString contribution[] = {
+        QString::number(Colours[std::size_t(ExampleCodes[0])].digit),
+        QString::number(Colours[std::size_t(ExampleCodes[1])].digit),
+        QStringLiteral("× 10")
+            + superscript(Colours[std::size_t(ExampleCodes[2])].multiplierExponent),
+        compactPercent(splitTolerance(reading.tolerance.toStdString()).first),
+    };
+    constexpr int columnWidth = 74;
+    for (std::size_t i = 0; i < ExampleCodes.size(); ++i) {
+        const ColourCode &c = Colours[std::size_t(ExampleCodes[i])];
+        const int x = left + int(i) * columnWidth;
+        const QRect swatch(x, top + 28, 14, 14);
+        p.fillRect(swatch, QColor(c.rgb.red, c.rgb.green, c.rgb.blue));
+        p.setPen(QColor(FrameColour));
+        p.drawRect(swatch.adjusted(0, 0, -1, -1));
+        p.setPen(QColor(Ink));
+        p.setFont(chartFont(12));
+        p.drawText(QRect(x + 19, top + 26, columnWidth - 19, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                   text(c.koreanName));
+        drawFormula(p, QRect(x + 1, top + 48, columnWidth - 8, 18), contribution[i], chartFont(12));
+    }
+
+    drawFormula(p, QRect(left, top + 74, 310, 22), QStringLiteral("= ") + colourChartExample(),
+                chartFont(14, true));
+}
+
+void drawExplanation(QPainter &p)
+{
+    const int right = Layout::size.width() - Layout::margin;
+    int y = 8;
+    p.setPen(QColor(Ink));
+    p.setFont(chartFont(13, true));
+    p.drawText(QRect(RightColumnLeft, y, right - RightColumnLeft, 18),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("띠 개수별 읽는 법"));
+    y += 26;
+    for (const Paragraph &paragraph : Explanation) {
+        p.setFont(chartFont(12, true));
+        QRect used;
+        p.drawText(QRect(RightColumnLeft, y, right - RightColumnLeft, 40), Qt::AlignLeft,
+                   QString::fromUtf8(paragraph.heading), &used);
+        y = used.bottom() + 3;
+        p.setFont(chartFont(12));
+        p.drawText(QRect(RightColumnLeft + 8, y, right - RightColumnLeft - 8, 120),
+                   Qt::AlignLeft | Qt::TextWordWrap, QString::fromUtf8(paragraph.body), &used);
+        y = used.bottom() + 10;
+    }
+}
+
+void drawCellText(QPainter &p, QRect cell, Column column, const QString &s)
+{
+    const bool none = s == text(Dash);
+    const ColumnStyle &style = ColumnStyles[std::size_t(column)];
+    // Dashes stand centred: aligned with the figures they would look like a stray minus.
+    const Qt::Alignment alignment = none ? Qt::AlignHCenter : style.alignment;
+    const int padding = none ? 0 : style.padding;
+    const QRect box = alignment & Qt::AlignRight ? cell.adjusted(0, 0, -padding, 0)
+                                                 : cell.adjusted(padding, 0, 0, 0);
+    p.setPen(QColor(none ? FaintInk : Ink));
+    p.drawText(box, alignment | Qt::AlignVCenter, s);
+}
+
+void drawTable(QPainter &p)
+{
+    const QList<ColourChartRow> rows = colourChartRows();
+    const int left = Layout::tableLeft;
+    const int right = left + Layout::tableWidth();
+    const int bottom = Layout::rowTop(Layout::rowCount + 1);
+
+    p.fillRect(QRect(left, Layout::tableTop, Layout::tableWidth(), Layout::headerHeight),
+               QColor(HeaderBackground));
+    p.setFont(chartFont(12, true));
+    p.setPen(QColor(Ink));
+    for (int c = 0; c < Layout::columnCount; ++c)
+        p.drawText(Layout::cell(0, Column(c)), Qt::AlignCenter,
+                   QString::fromUtf8(ColumnStyles[std::size_t(c)].title));
+
+    p.setFont(chartFont(12));
+    for (int entry = 0; entry < rows.size(); ++entry) {
+        const ColourChartRow &row = rows[entry];
+        const int r = entry + 1;
+        if (entry % 2 == 1)
+            p.fillRect(QRect(left, Layout::rowTop(r), Layout::tableWidth(), Layout::rowHeight),
+                       QColor(StripeBackground));
+        const QRect swatch = Layout::swatch(entry);
+        if (row.swatch.isValid()) {
+            p.fillRect(swatch, row.swatch);
+        } else {
+            p.fillRect(swatch, Qt::white);
+            p.fillRect(swatch, QBrush(Qt::black, Qt::DiagCrossPattern));
+        }
+        // The frame lies outside the swatch, so its every inner pixel is the table's colour.
+        p.setPen(QColor(FrameColour));
+        p.drawRect(swatch.adjusted(-1, -1, 0, 0));
+
+        const QString cells[]
+            = {QString(),           row.name,  row.digit, row.multiplier, row.tolerance,
+               row.toleranceLetter, row.tempco};
+        for (int c = 1; c < Layout::columnCount; ++c)
+            drawCellText(p, Layout::cell(r, Column(c)), Column(c), cells[c]);
+    }
+
+    p.setPen(QColor(GridColour));
+    for (int r = 1; r <= Layout::rowCount; ++r)
+        p.drawLine(left, Layout::rowTop(r), right - 1, Layout::rowTop(r));
+    for (int c = 1; c < Layout::columnCount; ++c) {
+        const int x = Layout::columnLeft(Column(c));
+        p.drawLine(x, Layout::tableTop, x, bottom - 1);
+    }
+    p.setPen(QColor(FrameColour));
+    p.drawRect(QRect(left, Layout::tableTop, Layout::tableWidth(), bottom - Layout::tableTop)
+                   .adjusted(0, 0, -1, -1));
+    p.drawLine(left, Layout::rowTop(1), right - 1, Layout::rowTop(1));
+}
+
+} // namespace
+
+QList<ColourChartRow> colourChartRows()
+{
+    QList<ColourChartRow> rows;
+    for (const ColourCode &c : Colours) {
+        // The reader gives code 9 in the tolerance band ±20 ％ because there it stands for a
+        // missing band; a white band itself carries no tolerance, so the text goes to the
+        // no-colour row and white shows none.
+        const std::string_view tolerance
+            = c.code == NoColourCode ? Dash : c.tolerance.value_or(Dash);
+        const auto [percent, letter] = splitTolerance(tolerance);
+        rows.append({text(c.koreanName), QColor(c.rgb.red, c.rgb.green, c.rgb.blue),
+                     c.digit < 0 ? text(Dash) : QString::number(c.digit),
+                     multiplierText(c.multiplierExponent), percent, letter, orDash(c.tempco)});
+    }
+    const auto [percent, letter] = splitTolerance(Colours[NoColourCode].tolerance.value_or(Dash));
+    rows.append(
+        {text(NoColourName), QColor(), text(Dash), text(Dash), percent, letter, text(Dash)});
+    return rows;
+}
+
+QString colourChartExample()
+{
+    const ExampleView reading = readExample();
+    QString digits;
+    for (std::size_t i = 0; i < 2; ++i)
+        digits += QString::number(Colours[std::size_t(ExampleCodes[i])].digit);
+    const int exponent = Colours[std::size_t(ExampleCodes[2])].multiplierExponent;
+    return QStringLiteral("%1 × 10%2 = %3 %4")
+        .arg(digits, superscript(exponent), reading.value,
+             compactPercent(splitTolerance(reading.tolerance.toStdString()).first));
+}
+
+QImage renderColourChart(qreal devicePixelRatio)
+{
+    // A ratio from a broken screen description must not give an empty or inverted image.
+    if (!(devicePixelRatio > 0) || !qIsFinite(devicePixelRatio))
+        devicePixelRatio = 1.0;
+    const QSize pixels(qCeil(Layout::size.width() * devicePixelRatio),
+                       qCeil(Layout::size.height() * devicePixelRatio));
+    QImage image(pixels, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    drawResistor(p);
+    drawExample(p);
+    drawExplanation(p);
+    drawTable(p);
+    return image;
+}
