@@ -1,0 +1,297 @@
+#include <QApplication>
+#include <QDir>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "engine/colourtable.h"
+#include "frmGuide/colourchart.h"
+#include "frmGuide/frmguide.h"
+#include "platform/picturebox.h"
+#include "platform/window.h"
+
+using namespace bandalyx;
+using Layout = ColourChartLayout;
+
+namespace {
+
+QColor colourOf(int code)
+{
+    const Rgb c = Colours[std::size_t(code)].rgb;
+    return QColor(c.red, c.green, c.blue);
+}
+
+QPoint scaled(QPoint p, qreal ratio)
+{
+    return (QPointF(p) * ratio).toPoint();
+}
+
+// A guide shown and active, as the main window leaves it after its menu command.
+struct ShownGuide
+{
+    QPointer<frmGuide> window = new frmGuide();
+
+    ShownGuide()
+    {
+        window->show();
+        window->activateWindow();
+    }
+    ~ShownGuide() { delete window; }
+    bool ready() const
+    {
+        return QTest::qWaitForWindowExposed(window) && QTest::qWaitForWindowActive(window);
+    }
+    QWidget *child(const QString &name) const { return window->findChild<QWidget *>(name); }
+};
+
+} // namespace
+
+class TestFrmGuide : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { platform::useDialogFont(); }
+
+    void frameIsFixedAndPlaced()
+    {
+        frmGuide w;
+        QCOMPARE(w.objectName(), QStringLiteral("frmGuide"));
+        QCOMPARE(w.minimumSize(), QSize(607, 645));
+        QCOMPARE(w.maximumSize(), QSize(607, 645));
+        QCOMPARE(w.windowType(), Qt::Window); // a tool window would have no task-bar entry
+        QVERIFY(!(w.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+        QVERIFY(!w.parentWidget());
+        QVERIFY(w.windowTitle().isEmpty()); // the main window names it
+        QCOMPARE(w.geometry().topLeft(), QPoint(88, 50));
+    }
+
+    void controls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("geometry");
+
+        QTest::newRow("back") << "Command1"
+                              << "<-" << QRect(0, 0, 65, 33);
+        QTest::newRow("forward") << "Command2"
+                                 << "->" << QRect(64, 0, 65, 33);
+        QTest::newRow("close") << "Command3"
+                               << "닫기" << QRect(128, 0, 65, 33);
+        QTest::newRow("picture, cut off right and below") << "Picture1"
+                                                          << "" << QRect(0, 40, 609, 609);
+    }
+    void controls()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QRect, geometry);
+
+        ShownGuide guide;
+        QVERIFY(guide.ready());
+        QWidget *w = guide.child(name);
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->geometry(), geometry);
+        if (auto *b = qobject_cast<QPushButton *>(w))
+            QCOMPARE(b->text(), caption);
+    }
+
+    void tabOrder_data()
+    {
+        QTest::addColumn<int>("tabs");
+        QTest::addColumn<QString>("focused");
+
+        QTest::newRow("opens on close") << 0 << "Command3";
+        QTest::newRow("one tab") << 1 << "Command1";
+        QTest::newRow("two tabs") << 2 << "Command2";
+        QTest::newRow("three tabs wrap past the picture") << 3 << "Command3";
+    }
+    void tabOrder()
+    {
+        QFETCH(int, tabs);
+        QFETCH(QString, focused);
+
+        ShownGuide guide;
+        QVERIFY(guide.ready());
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), guide.child(focused));
+    }
+
+    void arrowButtonsChangeNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("back") << "Command1";
+        QTest::newRow("forward") << "Command2";
+    }
+    void arrowButtonsChangeNothing()
+    {
+        QFETCH(QString, name);
+
+        ShownGuide guide;
+        QVERIFY(guide.ready());
+        QWidget *b = guide.child(name);
+        // A click moves the focus and the hover to the button; put them there first so the
+        // comparison sees only what the click itself does.
+        b->setFocus();
+        QTest::mouseMove(b);
+        QTRY_COMPARE(QApplication::focusWidget(), b);
+        const QImage before = guide.window->grab().toImage();
+        const QList<QWidget *> windows = QApplication::topLevelWidgets();
+
+        QTest::mouseClick(b, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guide.window && guide.window->isVisible());
+        QCOMPARE(guide.window->grab().toImage(), before);
+        QCOMPARE(QApplication::topLevelWidgets(), windows);
+    }
+
+    void closeButtonDiscardsTheWindow()
+    {
+        ShownGuide guide;
+        QVERIFY(guide.ready());
+        QTest::mouseClick(guide.child("Command3"), Qt::LeftButton);
+        QVERIFY(guide.window && !guide.window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guide.window.isNull());
+    }
+
+    void iconIsTheProgramIcon()
+    {
+        const QImage icon(QStringLiteral(":/bandalyx-16.png"));
+        QVERIFY(!icon.isNull());
+        frmGuide w;
+        QCOMPARE(w.windowIcon().pixmap(QSize(16, 16), 1.0).toImage().convertToFormat(icon.format()),
+                 icon);
+    }
+
+    void chartIsRenderedOnFirstShow()
+    {
+        frmGuide w;
+        QVERIFY(w.Picture1()->picture().isNull());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QPixmap &picture = w.Picture1()->picture();
+        QCOMPARE(picture.deviceIndependentSize().toSize(), Layout::size);
+        QCOMPARE(picture.devicePixelRatio(), w.devicePixelRatioF());
+    }
+
+    void windowShowsTheChartUnscaled()
+    {
+        ShownGuide guide;
+        QVERIFY(guide.ready());
+        const QImage shown = guide.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage chart = renderColourChart(shown.devicePixelRatio());
+        // The picture starts 40 pixels down and the whole chart fits below, at its own size.
+        const QRect place(scaled(QPoint(0, 40), shown.devicePixelRatio()), chart.size());
+        QVERIFY(shown.rect().contains(place));
+        QCOMPARE(shown.copy(place), chart);
+    }
+
+    void chartSize_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QSize>("pixels");
+
+        QTest::newRow("96 dpi") << 1.0 << QSize(607, 604);
+        QTest::newRow("double density") << 2.0 << QSize(1214, 1208);
+        QTest::newRow("one and a half, rounded up") << 1.5 << QSize(911, 906);
+    }
+    void chartSize()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(QSize, pixels);
+
+        const QImage chart = renderColourChart(ratio);
+        QCOMPARE(chart.size(), pixels);
+        QCOMPARE(chart.devicePixelRatio(), ratio);
+    }
+
+    void swatches_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("entry");
+
+        for (qreal ratio : {1.0, 2.0}) {
+            for (const ColourCode &c : Colours)
+                QTest::addRow("%d %s at %gx", c.code, c.englishName.data(), ratio)
+                    << ratio << c.code;
+            QTest::addRow("no colour at %gx", ratio) << ratio << int(Layout::noColourRow);
+        }
+    }
+    void swatches()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(int, entry);
+
+        const QImage chart = renderColourChart(ratio);
+        const QRect swatch = Layout::swatch(entry);
+        const QRect pixels(scaled(swatch.topLeft(), ratio), scaled(swatch.bottomRight(), ratio));
+        if (entry != Layout::noColourRow) {
+            for (QPoint p : {pixels.center(), pixels.topLeft(), pixels.bottomRight()})
+                QCOMPARE(chart.pixelColor(p), colourOf(entry));
+            return;
+        }
+        int black = 0;
+        int white = 0;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+            for (int x = pixels.left(); x <= pixels.right(); ++x) {
+                black += (chart.pixel(x, y) & 0xffffff) == 0x000000;
+                white += (chart.pixel(x, y) & 0xffffff) == 0xffffff;
+            }
+        // A hatch, not a thin frame around white: a good share of the inside is black.
+        QVERIFY2(white > 0 && black * 8 > pixels.width() * pixels.height(),
+                 qPrintable(QStringLiteral("%1 black, %2 white").arg(black).arg(white)));
+    }
+
+    void rowTexts_data()
+    {
+        QTest::addColumn<int>("entry");
+        // name, digit, multiplier, tolerance, letter, temperature coefficient
+        QTest::addColumn<QStringList>("texts");
+
+        QTest::newRow("black") << 0 << QStringList {"흑색", "0", "×1", "-", "", "-"};
+        QTest::newRow("orange has no tolerance text")
+            << 3 << QStringList {"등색", "3", "×1 k", "-", "", "25 ppm/℃"};
+        QTest::newRow("blue") << 6
+                              << QStringList {"청색", "6", "×1 M", "±0.25 ％", "C", "10 ppm/℃"};
+        QTest::newRow("white leaves its tolerance to no colour")
+            << 9 << QStringList {"흰색", "9", "×1 G", "-", "", "1 ppm/℃"};
+        QTest::newRow("gold divides by ten, no tempco text")
+            << 10 << QStringList {"금색", "-", "×0.1", "±5.00 ％", "J", "-"};
+        QTest::newRow("silver divides by a hundred")
+            << 11 << QStringList {"은색", "-", "×0.01", "±10.00 ％", "K", "-"};
+        QTest::newRow("no colour is twenty percent")
+            << 12 << QStringList {"무색", "-", "-", "±20.00 ％", "M", "-"};
+    }
+    void rowTexts()
+    {
+        QFETCH(int, entry);
+        QFETCH(QStringList, texts);
+
+        const QList<ColourChartRow> rows = colourChartRows();
+        QCOMPARE(rows.size(), Layout::rowCount);
+        const ColourChartRow &r = rows[entry];
+        QCOMPARE(
+            (QStringList {r.name, r.digit, r.multiplier, r.tolerance, r.toleranceLetter, r.tempco}),
+            texts);
+    }
+
+    void workedExample()
+    {
+        QCOMPARE(colourChartExample(), QStringLiteral("10 × 10² = 1 ㏀ ±5 ％"));
+    }
+
+    // With BANDALYX_SHOTS set, leaves the chart in the build directory for a look by eye.
+    void saveShots()
+    {
+        if (qEnvironmentVariableIsEmpty("BANDALYX_SHOTS"))
+            QSKIP("set BANDALYX_SHOTS to save the chart");
+        for (qreal ratio : {1.0, 2.0})
+            QVERIFY(renderColourChart(ratio).save(
+                QDir::current().filePath(QStringLiteral("frmguide-chart@%1x.png").arg(ratio))));
+    }
+};
+
+QTEST_MAIN(TestFrmGuide)
+#include "tst_frmguide.moc"
