@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Runs Bandalyx on a private Xvfb server, photographs its window and closes it the way a window
+# manager would; the program must then exit with status 0 within 5 s.
+# With BANDALYX_SMOKE_WINDOWS=1 it also opens the About box (Alt+A) and the guide (Alt+H).
+# Exit status 77 (a skip for CTest) when Xvfb is not installed.
+set -euo pipefail
+
+if [ $# -ne 3 ]; then
+    echo "usage: $0 BANDALYX XWIN OUTDIR" >&2
+    exit 2
+fi
+bandalyx=$1
+xwin=$2
+outdir=$3
+title="Bandalyx v1.0"
+
+if ! command -v Xvfb >/dev/null 2>&1; then
+    echo "SKIP: Xvfb is not installed (Debian package xvfb)"
+    exit 77
+fi
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Fails, adding the program's exit status if it has ended, so that a crash says so.
+fail_app() {
+    local status=0
+    if [ -n "$app_pid" ] && ! kill -0 "$app_pid" 2>/dev/null; then
+        wait "$app_pid" || status=$?
+        app_pid=
+        fail "$* (Bandalyx exited with status $status)"
+    fi
+    fail "$*"
+}
+
+mkdir -p "$outdir"
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+    if [ -n "$app_pid" ]; then kill -KILL "$app_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb chooses a free display number itself and writes it once it accepts clients, so there is
+# neither a race for a number with another test run nor a wait for the server to come up.
+mkfifo "$work/displayfd"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+    3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display=
+read -r -t 10 display <"$work/displayfd" || true
+if [ -z "$display" ]; then
+    cat "$work/xvfb.log" >&2
+    fail "Xvfb did not start"
+fi
+echo "Xvfb on :$display"
+
+# Real X11 windows whatever the caller's environment says; the runtime dir silences Qt's warning.
+export DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
+unset WAYLAND_DISPLAY
+
+# The program is this script's child, so that `wait` can give its exit status. `xwin wait`
+# subscribes to new windows before it looks at existing ones, so starting the program first is
+# not a race; --pid makes it give up at once if the program dies.
+"$bandalyx" &
+app_pid=$!
+main=$("$xwin" wait --pid "$app_pid" "$title" 10000) || fail_app "no main window"
+"$xwin" shot "$main" "$outdir/frmMain.png" || fail_app "cannot photograph the main window"
+echo "main window $main -> $outdir/frmMain.png"
+
+if [ "${BANDALYX_SMOKE_WINDOWS:-0}" = 1 ]; then
+    # The About box has the main window's title, so it is the other window with that title.
+    "$xwin" key "$main" alt+a || fail_app "cannot send Alt+A"
+    about=$("$xwin" wait --pid "$app_pid" --exclude "$main" "$title" 5000) ||
+        fail_app "Alt+A opened no About box"
+    "$xwin" shot "$about" "$outdir/frmAbout.png" || fail_app "cannot photograph the About box"
+    "$xwin" key "$about" Escape || fail_app "cannot send Escape"
+    "$xwin" gone "$about" 5000 || fail_app "Escape did not close the About box"
+
+    "$xwin" key "$main" alt+h || fail_app "cannot send Alt+H"
+    guide=$("$xwin" wait --pid "$app_pid" "$title 도움말" 5000) || fail_app "Alt+H opened no guide"
+    "$xwin" shot "$guide" "$outdir/frmGuide.png" || fail_app "cannot photograph the guide"
+    "$xwin" close "$guide" || fail_app "cannot close the guide"
+    "$xwin" gone "$guide" 5000 || fail_app "the guide did not close"
+    echo "About box $about and guide $guide photographed"
+fi
+
+"$xwin" close "$main" || fail_app "cannot close the main window"
+"$xwin" exited "$app_pid" 5000 || fail_app "Bandalyx still running 5 s after its window was closed"
+status=0
+wait "$app_pid" || status=$?
+app_pid=
+[ "$status" -eq 0 ] || fail "Bandalyx exited with status $status"
+echo "Bandalyx exited with status 0"
