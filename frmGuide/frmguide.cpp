@@ -37,30 +37,30 @@ constexpr QPoint ScreenTwips {1320, 750};
 } // namespace
 
 frmGuide::frmGuide()
-    : m_command1(new QPushButton(QStringLiteral("<-"), this)),
-      m_command2(new QPushButton(QStringLiteral("->"), this)),
-      m_command3(new QPushButton(QStringLiteral("닫기"), this)),
-      m_picture1(new platform::PictureBox(this))
+    : Command1(new QPushButton(QStringLiteral("<-"), this)),
+      Command2(new QPushButton(QStringLiteral("->"), this)),
+      Command3(new QPushButton(QStringLiteral("닫기"), this)),
+      Picture1(new platform::PictureBox(this))
 {
     setObjectName(QStringLiteral("frmGuide"));
     setAttribute(Qt::WA_DeleteOnClose);
     platform::setFixedDialogFrame(this, ClientTwips, platform::TaskBar::OwnEntry);
     setWindowIcon(QIcon(QStringLiteral(":/bandalyx-16.png")));
 
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command3->setObjectName(QStringLiteral("Command3"));
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    platform::placeInTwips(m_command1, geometryOf(Control::Command1));
-    platform::placeInTwips(m_command2, geometryOf(Control::Command2));
-    platform::placeInTwips(m_command3, geometryOf(Control::Command3));
-    platform::placeInTwips(m_picture1, geometryOf(Control::Picture1));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    platform::placeInTwips(Command1, geometryOf(Control::Command1));
+    platform::placeInTwips(Command2, geometryOf(Control::Command2));
+    platform::placeInTwips(Command3, geometryOf(Control::Command3));
+    platform::placeInTwips(Picture1, geometryOf(Control::Picture1));
 
-    platform::setTabOrder({m_command3, m_command1, m_command2, m_picture1});
-    m_command3->setFocus();
+    platform::setTabOrder({Command3, Command1, Command2, Picture1});
+    Command3->setFocus();
 
     // The arrow buttons are deliberately inert: the guide has a single page.
-    connect(m_command3, &QPushButton::clicked, this, &frmGuide::Command3_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmGuide::Command3_Click);
 
     platform::placeClientAt(this, ScreenTwips);
 }
@@ -74,18 +74,18 @@ void frmGuide::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // The window is made hidden at start-up; the chart is drawn only when someone looks.
-    if (m_picture1->picture().isNull()) {
+    if (Picture1->picture().isNull()) {
         renderChartForScreen();
         if (QWindow *window = windowHandle())
             connect(window, &QWindow::screenChanged, this, &frmGuide::renderChartForScreen);
     }
-    m_command3->setFocus();
+    Command3->setFocus();
 }
 
 void frmGuide::renderChartForScreen()
 {
     const qreal ratio = devicePixelRatioF();
-    if (!m_picture1->picture().isNull() && m_picture1->picture().devicePixelRatio() == ratio)
+    if (!Picture1->picture().isNull() && Picture1->picture().devicePixelRatio() == ratio)
         return;
-    m_picture1->setPicture(QPixmap::fromImage(renderColourChart(ratio)));
+    Picture1->setPicture(QPixmap::fromImage(renderColourChart(ratio)));
 }

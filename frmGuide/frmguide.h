@@ -16,10 +16,11 @@ class frmGuide : public QWidget
 public:
     frmGuide();
 
-    QPushButton *Command1() const { return m_command1; }
-    QPushButton *Command2() const { return m_command2; }
-    QPushButton *Command3() const { return m_command3; }
-    platform::PictureBox *Picture1() const { return m_picture1; }
+    // The controls, by their names.
+    QPushButton *Command1;
+    QPushButton *Command2;
+    QPushButton *Command3;
+    platform::PictureBox *Picture1;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -27,9 +28,4 @@ protected:
 private:
     void Command3_Click();
     void renderChartForScreen();
-
-    QPushButton *m_command1;
-    QPushButton *m_command2;
-    QPushButton *m_command3;
-    platform::PictureBox *m_picture1;
 };

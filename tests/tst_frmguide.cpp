@@ -168,10 +168,10 @@ private slots:
     void chartIsRenderedOnFirstShow()
     {
         frmGuide w;
-        QVERIFY(w.Picture1()->picture().isNull());
+        QVERIFY(w.Picture1->picture().isNull());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QPixmap &picture = w.Picture1()->picture();
+        const QPixmap &picture = w.Picture1->picture();
         QCOMPARE(picture.deviceIndependentSize().toSize(), Layout::size);
         QCOMPARE(picture.devicePixelRatio(), w.devicePixelRatioF());
     }
