@@ -184,25 +184,25 @@ public:
 
     // A window given as 0x<hex id>, or by title (the topmost of that title if there are
     // several); 0 if there is no such viewable window.
-    Window lookup(const char *spec) const
+    Window lookup(const char *win) const
     {
         XWindowAttributes a;
-        if (std::string_view(spec).starts_with("0x")) {
-            const Window w = std::strtoul(spec, nullptr, 16);
+        if (std::string_view(win).starts_with("0x")) {
+            const Window w = std::strtoul(win, nullptr, 16);
             return XGetWindowAttributes(m_dpy, w, &a) && a.map_state == IsViewable ? w : 0;
         }
-        const Wanted wanted {QString::fromUtf8(spec), 0, {}};
+        const Wanted wanted {QString::fromUtf8(win), 0, {}};
         const std::vector<Window> all = topLevels();
         const auto it
             = std::find_if(all.rbegin(), all.rend(), [&](Window w) { return isWanted(w, wanted); });
         return it == all.rend() ? 0 : *it;
     }
 
-    Window find(const char *spec) const
+    Window find(const char *win) const
     {
-        const Window w = lookup(spec);
+        const Window w = lookup(win);
         if (!w)
-            fail("no viewable window '%s'", spec);
+            fail("no viewable window '%s'", win);
         return w;
     }
 
@@ -339,10 +339,10 @@ int waitWindow(const Wanted &wanted, int timeoutMs)
     return 0;
 }
 
-int waitGone(const char *spec, int timeoutMs)
+int waitGone(const char *win, int timeoutMs)
 {
     Screen screen;
-    const Window w = screen.lookup(spec);
+    const Window w = screen.lookup(win);
     if (!w)
         return 0;
     // Subscribe first, then look again, so that an unmap in between is not missed.
@@ -359,17 +359,17 @@ int waitGone(const char *spec, int timeoutMs)
                 return 0;
         }
         if (screen.block(deadline, -1) == Ready::Timeout)
-            fail("window %s still shown after %d ms", spec, timeoutMs);
+            fail("window %s still shown after %d ms", win, timeoutMs);
     }
 }
 
 // Right after mapping a window may not be painted yet, so wait until it has had no damage for
 // `settleMs` (at most 5 s), then read its area from the root window.
-int shot(const char *spec, const char *outPath, int settleMs)
+int shot(const char *win, const char *outPath, int settleMs)
 {
     Screen screen;
     Display *dpy = screen.dpy();
-    const Window w = screen.find(spec);
+    const Window w = screen.find(win);
     int damageEvent = 0, damageError = 0;
     if (XDamageQueryExtension(dpy, &damageEvent, &damageError)) {
         const Damage damage = XDamageCreate(dpy, w, XDamageReportNonEmpty);
@@ -395,16 +395,16 @@ int shot(const char *spec, const char *outPath, int settleMs)
     int x = 0, y = 0;
     if (!XGetWindowAttributes(dpy, w, &a) || !XGetWindowAttributes(dpy, screen.root(), &r)
         || !XTranslateCoordinates(dpy, w, screen.root(), 0, 0, &x, &y, &child))
-        fail("window %s went away", spec);
+        fail("window %s went away", win);
     const int left = std::max(x, 0), top = std::max(y, 0);
     const int width = std::min(x + a.width, r.width) - left;
     const int height = std::min(y + a.height, r.height) - top;
     if (width <= 0 || height <= 0)
-        fail("window %s is off the screen", spec);
+        fail("window %s is off the screen", win);
     XImage *image = XGetImage(dpy, screen.root(), left, top, unsigned(width), unsigned(height),
                               AllPlanes, ZPixmap);
     if (!image || !image->red_mask || !image->green_mask || !image->blue_mask)
-        fail("cannot read the pixels of window %s", spec);
+        fail("cannot read the pixels of window %s", win);
     const auto channel = [](unsigned long pixel, unsigned long mask) {
         const int shift = std::countr_zero(mask);
         return int(((pixel & mask) >> shift) * 255 / (mask >> shift));
@@ -425,11 +425,11 @@ int shot(const char *spec, const char *outPath, int settleMs)
 }
 
 // What a window manager does when the user clicks a window's close box.
-int closeWindow(const char *spec)
+int closeWindow(const char *win)
 {
     Screen screen;
     Display *dpy = screen.dpy();
-    const Window w = screen.find(spec);
+    const Window w = screen.find(win);
     const Atom protocols = XInternAtom(dpy, "WM_PROTOCOLS", False);
     const Atom deleteWindow = XInternAtom(dpy, "WM_DELETE_WINDOW", False);
     Atom *list = nullptr;
@@ -439,7 +439,7 @@ int closeWindow(const char *spec)
     if (list)
         XFree(list);
     if (!takesDelete)
-        fail("window %s does not take WM_DELETE_WINDOW", spec);
+        fail("window %s does not take WM_DELETE_WINDOW", win);
     XEvent ev {};
     ev.xclient.type = ClientMessage;
     ev.xclient.window = w;
@@ -452,16 +452,16 @@ int closeWindow(const char *spec)
     return 0;
 }
 
-// KEYSPEC is modifiers (ctrl, alt, shift, super) and one X key name joined by '+', e.g. alt+a,
+// CHORD is modifiers (ctrl, alt, shift, super) and one X key name joined by '+', e.g. alt+a,
 // ctrl+shift+Tab, Escape.
-int key(const char *spec, const char *keySpec)
+int key(const char *win, const char *chord)
 {
     Screen screen;
     Display *dpy = screen.dpy();
     int event, error, major, minor;
     if (!XTestQueryExtension(dpy, &event, &error, &major, &minor))
         fail("the X server has no XTEST extension");
-    std::vector<KeyCode> chord;
+    std::vector<KeyCode> codes;
     const auto press = [&](KeySym sym, std::string_view name) {
         const KeyCode code = XKeysymToKeycode(dpy, sym);
         if (sym == NoSymbol || code == 0)
@@ -469,29 +469,29 @@ int key(const char *spec, const char *keySpec)
         // A symbol on the shifted level of its key (e.g. 'A') needs Shift held as well.
         if (XkbKeycodeToKeysym(dpy, code, 0, 0) != sym
             && XkbKeycodeToKeysym(dpy, code, 0, 1) == sym)
-            chord.push_back(XKeysymToKeycode(dpy, XK_Shift_L));
-        chord.push_back(code);
+            codes.push_back(XKeysymToKeycode(dpy, XK_Shift_L));
+        codes.push_back(code);
     };
     static const std::pair<std::string_view, KeySym> modifiers[]
         = {{"ctrl", XK_Control_L}, {"alt", XK_Alt_L}, {"shift", XK_Shift_L}, {"super", XK_Super_L}};
-    std::string_view rest = keySpec;
+    std::string_view rest = chord;
     for (size_t plus; (plus = rest.find('+', 1)) != std::string_view::npos;) {
         const std::string_view part = rest.substr(0, plus);
         const auto *m = std::find_if(std::begin(modifiers), std::end(modifiers),
                                      [&](const auto &mod) { return mod.first == part; });
         if (m == std::end(modifiers))
-            fail("unknown modifier '%.*s' in %s", int(part.size()), part.data(), keySpec);
+            fail("unknown modifier '%.*s' in %s", int(part.size()), part.data(), chord);
         press(m->second, part);
         rest = rest.substr(plus + 1);
     }
     press(XStringToKeysym(std::string(rest).c_str()), rest);
 
-    const Window w = screen.find(spec);
+    const Window w = screen.find(win);
     XRaiseWindow(dpy, w);
     XSetInputFocus(dpy, w, RevertToPointerRoot, CurrentTime);
-    for (const KeyCode code : chord)
+    for (const KeyCode code : codes)
         XTestFakeKeyEvent(dpy, code, True, CurrentTime);
-    for (auto it = chord.rbegin(); it != chord.rend(); ++it)
+    for (auto it = codes.rbegin(); it != codes.rend(); ++it)
         XTestFakeKeyEvent(dpy, *it, False, CurrentTime);
     XSync(dpy, False);
     return 0;
@@ -534,7 +534,7 @@ int usage()
                "       xwin gone WIN TIMEOUT_MS\n"
                "       xwin shot WIN OUT.png [SETTLE_MS]\n"
                "       xwin close WIN\n"
-               "       xwin key WIN KEYSPEC\n"
+               "       xwin key WIN CHORD\n"
                "       xwin exited PID TIMEOUT_MS\n"
                "       xwin vmhwm PID\n"
                "WIN is a window title or a 0x window id.\n",
