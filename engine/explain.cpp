@@ -1,0 +1,235 @@
+#include "engine/explain.h"
+
+#include <array>
+#include <cstddef>
+#include <limits>
+
+#include "engine/eseries.h"
+
+namespace bandalyx {
+
+namespace {
+
+constexpr std::string_view PlusMinus = "\u00B1";
+constexpr std::string_view FullwidthPercent = "\uFF05";
+constexpr std::string_view RangeLabel = "허용 범위: ";
+constexpr std::string_view RangeDash = " \u2013 ";
+constexpr std::string_view SeriesLabel = "표준값: ";
+constexpr std::string_view NoSeries = "표준 계열(E6\u2013E192)에 없는 값";
+
+constexpr std::array<std::uint64_t, 14> PowersOfTen = [] {
+    std::array<std::uint64_t, 14> p {};
+    std::uint64_t power = 1;
+    for (std::uint64_t &entry : p) {
+        entry = power;
+        power *= 10;
+    }
+    return p;
+}();
+
+// Tolerances count hundredths of a percent, i.e. ten-thousandths of the value.
+constexpr int ToleranceDigits = 4;
+constexpr std::uint64_t WholeValue = PowersOfTen[ToleranceDigits];
+constexpr int MaxTolerance = 10'000; // 100 %: a lower bound never drops below zero
+
+// The largest reading: three nines and the largest multiplier digit.
+constexpr std::uint64_t MaxOhms = 999 * PowersOfTen[9];
+
+// A bound is one product, value * (10000 ± t), before any division; even the largest value at
+// 100 % stays far inside 64 bits (2·10^16 against 1.8·10^19).
+static_assert(MaxOhms <= std::numeric_limits<std::uint64_t>::max() / (WholeValue + MaxTolerance));
+// Fraction digits go up to those of the largest unit, 10^-(4+9) of it.
+static_assert(ToleranceDigits + Units.back().exponent < static_cast<int>(PowersOfTen.size()));
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The digit bands and the multiplier band of a kind, in order; the reader reads them by their
+// place in the joined code text, which lines up with the bands only if each holds one digit.
+struct ValueBands
+{
+    std::array<Band, BandCount> bands;
+    std::size_t count;
+};
+
+constexpr ValueBands valueBandsOf(Kind kind)
+{
+    ValueBands v {};
+    for (Band b : AllBands) {
+        const Role r = roleOf(kind, b);
+        if (r == Role::FirstDigit || r == Role::Digit || r == Role::Multiplier)
+            v.bands[v.count++] = b;
+    }
+    return v;
+}
+
+bool holdsOneDigit(const BandValue &band)
+{
+    const std::string text = band.text();
+    return text.size() == 1 && isDigit(text[0]);
+}
+
+// 4700 reads "4 700": groups of three split by a blank.
+std::string grouped(std::uint64_t n)
+{
+    const std::string digits = std::to_string(n);
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            text += ' ';
+        text += digits[i];
+    }
+    return text;
+}
+
+// `scaled` counts steps of 10^-fractionDigits; trailing zeros of the fraction are dropped.
+std::string decimal(std::uint64_t scaled, int fractionDigits)
+{
+    const std::uint64_t one = PowersOfTen[static_cast<std::size_t>(fractionDigits)];
+    std::string text = grouped(scaled / one);
+    std::string fraction = std::to_string(scaled % one);
+    fraction.insert(0, static_cast<std::size_t>(fractionDigits) - fraction.size(), '0');
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    if (!fraction.empty()) {
+        text += '.';
+        text += fraction;
+    }
+    return text;
+}
+
+// The unit the value box uses: chosen by how many digits the value in ohms has.
+const Unit &unitOf(std::uint64_t ohms)
+{
+    const std::size_t index = (std::to_string(ohms).size() - 1) / 3;
+    return Units[index < Units.size() ? index : Units.size() - 1];
+}
+
+std::string seriesLine(std::uint64_t ohms)
+{
+    std::string names;
+    for (const ESeries &series : StandardSeries) {
+        if (!inSeries(series, ohms))
+            continue;
+        if (!names.empty())
+            names += ", ";
+        names += series.name;
+    }
+    if (names.empty())
+        return std::string(NoSeries);
+    return std::string(SeriesLabel) + names;
+}
+
+// Both bounds in the nominal value's unit, so they read alike: "4.465 ㏀ – 4.935 ㏀".
+std::string rangeText(std::uint64_t ohms, int tolerance)
+{
+    const Unit &unit = unitOf(ohms);
+    const int fractionDigits = ToleranceDigits + unit.exponent;
+    const auto t = static_cast<std::uint64_t>(tolerance);
+    const std::uint64_t low = ohms * (WholeValue - t);
+    const std::uint64_t high = ohms * (WholeValue + t);
+
+    std::string text(RangeLabel);
+    text += decimal(low, fractionDigits);
+    text += unit.text;
+    text += RangeDash;
+    text += decimal(high, fractionDigits);
+    text += unit.text;
+    return text;
+}
+
+} // namespace
+
+std::optional<std::uint64_t> valueOhms(const ReaderState &state, std::optional<Kind> kind)
+{
+    if (!kind)
+        return std::nullopt;
+    const ValueBands layout = valueBandsOf(*kind);
+    for (std::size_t i = 0; i < layout.count; ++i) {
+        if (!holdsOneDigit(state.band(layout.bands[i])))
+            return std::nullopt;
+    }
+    // Like the reader: the digits, then the multiplier, from the front of the code text.
+    const std::string_view codes = state.CodeString;
+    if (codes.size() < layout.count)
+        return std::nullopt;
+    std::uint64_t ohms = 0;
+    for (std::size_t i = 0; i + 1 < layout.count; ++i) {
+        if (!isDigit(codes[i]))
+            return std::nullopt;
+        ohms = ohms * 10 + static_cast<std::uint64_t>(codes[i] - '0');
+    }
+    const char multiplier = codes[layout.count - 1];
+    if (!isDigit(multiplier))
+        return std::nullopt;
+    // At most three digits and 10^9: never above MaxOhms.
+    ohms *= PowersOfTen[static_cast<std::size_t>(multiplier - '0')];
+
+    // The tooltips explain the value box; a value it does not show (one kept from an earlier
+    // reading, or a reading made under another kind) is not explained.
+    if (withUnit(std::to_string(ohms)) != state.ValueText)
+        return std::nullopt;
+    return ohms;
+}
+
+std::optional<int> toleranceHundredths(std::string_view text)
+{
+    if (!text.starts_with(PlusMinus))
+        return std::nullopt;
+    text.remove_prefix(PlusMinus.size());
+
+    const auto leadingDigits
+        = [](std::string_view t) { return t.substr(0, t.find_first_not_of("0123456789")); };
+    const auto number = [](std::string_view digits) {
+        int n = 0;
+        for (char c : digits)
+            n = n * 10 + (c - '0');
+        return n;
+    };
+
+    const std::string_view whole = leadingDigits(text);
+    if (whole.empty() || whole.size() > 3)
+        return std::nullopt;
+    text.remove_prefix(whole.size());
+    int hundredths = number(whole) * 100;
+
+    if (text.starts_with('.')) {
+        text.remove_prefix(1);
+        const std::string_view fraction = leadingDigits(text);
+        if (fraction.empty() || fraction.size() > 2)
+            return std::nullopt;
+        text.remove_prefix(fraction.size());
+        hundredths += number(fraction) * (fraction.size() == 1 ? 10 : 1);
+    }
+
+    if (text.starts_with(' '))
+        text.remove_prefix(1);
+    if (!text.starts_with(FullwidthPercent) && !text.starts_with('%'))
+        return std::nullopt;
+    if (hundredths > MaxTolerance)
+        return std::nullopt;
+    return hundredths;
+}
+
+Explanation explain(const ReaderState &state, std::optional<Kind> kind)
+{
+    const std::optional<std::uint64_t> ohms = valueOhms(state, kind);
+    if (!ohms)
+        return {};
+
+    Explanation e;
+    e.value = grouped(*ohms);
+    e.value += Units.front().text;
+    e.value += '\n';
+    e.value += seriesLine(*ohms);
+
+    // Zero ohms has no range worth showing.
+    if (const std::optional<int> tolerance = toleranceHundredths(state.ToleranceText);
+        tolerance && *ohms > 0)
+        e.range = rangeText(*ohms, *tolerance);
+    return e;
+}
+
+} // namespace bandalyx
