@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "engine/explain.h"
 #include "frmAbout/frmabout.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/layout.h"
@@ -104,6 +105,7 @@ void frmMain::createControls()
     for (const auto &row : L::ColourButtons) {
         auto *button = this->*row.member = new QPushButton(Frame3);
         place(button, row.name, row.rect, row.tab);
+        button->setAutoDefault(true); // Enter clicks the focused button, as Space does
         connect(button, &QPushButton::clicked, this, row.click);
     }
 
@@ -116,7 +118,9 @@ void frmMain::createControls()
     Picture2 = new platform::PictureBox(Frame4);
     place(Picture2, "Picture2", L::Picture2Rect, L::Picture2Tab);
     Picture2->setFocusPolicy(Qt::TabFocus);
-    Picture2->setPicture(QPixmap(QStringLiteral(":/resistor.png")));
+    // Through QIcon, so a high-DPI screen gets the image drawn at its pixel ratio.
+    Picture2->setPicture(QIcon(QStringLiteral(":/resistor.png"))
+                                 .pixmap(L::ResistorImageSize, devicePixelRatioF()));
     for (const auto &row : L::BandShapes)
         place(this->*row.member = new Shape(Picture2), row.name, row.rect, -1);
 
@@ -127,6 +131,7 @@ void frmMain::createControls()
 
     Command13 = new QPushButton(Frame4);
     place(Command13, "Command13", L::ResetButton.rect, L::ResetButton.tab);
+    Command13->setAutoDefault(true);
     connect(Command13, &QPushButton::clicked, this, &frmMain::Command13_Click);
 
     std::sort(tabOrder.begin(), tabOrder.end());
@@ -152,6 +157,13 @@ void frmMain::Form_Load()
     Command13->setText(QString::fromUtf8(L::ResetButton.caption));
     for (const auto &row : L::Labels)
         (this->*row.member)->setText(QString::fromUtf8(row.caption));
+    // What a screen reader says: a result box is named by its label, without the colon.
+    for (const auto &row : L::TextBoxes)
+        (this->*row.member)
+                ->setAccessibleName((this->*row.label)->text().remove(L::LabelColon).trimmed());
+    for (const auto &row : L::Swatches)
+        (this->*row.member)->setAccessibleName(fromUtf8(Colours[row.code].koreanName));
+    Picture2->setAccessibleName(QString::fromUtf8(L::Picture2Name));
 
     for (const auto &row : L::TextBoxes)
         (this->*row.member)->setText(QString());
@@ -171,10 +183,7 @@ void frmMain::Form_Load()
 
     // Selecting the 4-band kind runs its handler, which also selects band A.
     Option1->setChecked(true);
-    const DefaultResistor start = defaultResistor(Kind::FourBands);
-    m_reader.BaseValueShow(start);
-    const auto &c = start.colours;
-    BaseColorShow(c[0], c[1], c[2], c[3], c[4], QString::number(c[5]));
+    resetToDefault(Kind::FourBands);
 
     createGuideWindow();
 }
@@ -228,6 +237,7 @@ void frmMain::setResultText(ResultBox box, std::string_view text)
 void frmMain::SelectColorValue(const QString &code)
 {
     m_reader.SelectColorValue(code.toStdString());
+    explainReading();
 }
 
 void frmMain::BaseValueShow(BandValue a, BandValue b, BandValue c, BandValue d, BandValue e,
@@ -235,19 +245,42 @@ void frmMain::BaseValueShow(BandValue a, BandValue b, BandValue c, BandValue d, 
 {
     m_reader.BaseValueShow(std::move(a), std::move(b), std::move(c), std::move(d), std::move(e),
                            f.toStdString());
+    explainReading();
 }
 
 void frmMain::ResultValueShow()
 {
     m_reader.ResultValueShow();
+    explainReading();
+}
+
+void frmMain::explainReading()
+{
+    const Explanation e = explain(m_reader.state(), selectedKind());
+    Text1->setToolTip(fromUtf8(e.value));
+    Text2->setToolTip(fromUtf8(e.range));
+}
+
+void frmMain::describeBand(int band)
+{
+    Shape *shape = this->*L::BandShapes[band].member;
+    QString colour;
+    if (shape->fillStyle() == Shape::FillStyle::DiagonalCross)
+        colour = fromUtf8(NoColourName);
+    for (const ColourCode &c : Colours)
+        if (colour.isEmpty() && colourNumber(c.rgb) == shape->backColor())
+            colour = fromUtf8(c.koreanName);
+    shape->setAccessibleName((this->*L::BandLetters[band])->text() + u' ' + colour);
 }
 
 void frmMain::BaseColorShow(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d,
                             std::int32_t e, const QString &f)
 {
     const std::array<std::int32_t, BandCount> colours { a, b, c, d, e, f.toInt() };
-    for (std::size_t i = 0; i < BandCount; ++i)
+    for (std::size_t i = 0; i < BandCount; ++i) {
         (this->*L::BandShapes[i].member)->setBackColor(colours[i]);
+        describeBand(int(i));
+    }
 
     const std::optional<Kind> kind = selectedKind();
     if (!kind)
@@ -276,11 +309,12 @@ void frmMain::SelectColorShow(int code)
     if (noColourBand != 0 && code == NoColourCode
         && m_reader.state().NoColourBand == noColourBand) {
         showNoColour(shape);
-        return;
+    } else {
+        if (noColourBand != 0)
+            showPlain(shape);
+        shape->setBackColor(colourNumberOf(code));
     }
-    if (noColourBand != 0)
-        showPlain(shape);
-    shape->setBackColor(colourNumberOf(code));
+    describeBand(index(*band));
 }
 
 void frmMain::CmdSelectShow(const CodeSet &enabled)
@@ -298,24 +332,32 @@ void frmMain::kindChosen(Kind kind)
     Option8->setEnabled(bands >= 5);
     Option9->setEnabled(bands >= 6);
     Option4->setChecked(true);
-    showPlain(Shape4);
-    showPlain(Shape5);
+    showPlainBands();
 }
 
 void frmMain::resetToDefault(Kind kind)
 {
     const DefaultResistor r = defaultResistor(kind);
     m_reader.BaseValueShow(r);
+    explainReading();
     const auto &c = r.colours;
     BaseColorShow(c[0], c[1], c[2], c[3], c[4], QString::number(c[5]));
+}
+
+// Undoes a no-colour hatch left on the bands that can carry one.
+void frmMain::showPlainBands()
+{
+    showPlain(Shape4);
+    showPlain(Shape5);
+    describeBand(index(Band::D));
+    describeBand(index(Band::E));
 }
 
 void frmMain::KindDefaultShow()
 {
     if (const std::optional<Kind> kind = selectedKind())
         resetToDefault(*kind);
-    showPlain(Shape4);
-    showPlain(Shape5);
+    showPlainBands();
     ResultValueShow();
 }
 

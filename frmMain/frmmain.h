@@ -121,6 +121,9 @@ private:
     void bandChosen(bandalyx::Band band);
     void colourClicked(int code);
     void resetToDefault(bandalyx::Kind kind);
+    void showPlainBands();
+    void explainReading();
+    void describeBand(int band);
     void showNineAsWhite();
     void showNineAsNoColour(int noColourBand);
     void createGuideWindow();

@@ -66,6 +66,7 @@ struct TextBoxRow
 {
     Control<QLineEdit> member;
     const char *name;
+    Control<QLabel> label; // names the box for screen readers
     TwipRect rect;
     int tab;
 };
@@ -174,6 +175,9 @@ struct Layout
     } };
 
     static constexpr TwipRect Picture2Rect { 120, 240, 2655, 1095 };
+    static constexpr QSize ResistorImageSize { 180, 74 };
+    static constexpr const char *Picture2Name = "저항 그림";
+    static constexpr const char *LabelColon = " :";
     static constexpr int Picture2Tab = 38;
 
     static constexpr std::array<BandShapeRow, bandalyx::BandCount> BandShapes { {
@@ -203,9 +207,9 @@ struct Layout
     };
 
     static constexpr std::array<TextBoxRow, 3> TextBoxes { {
-            { &frmMain::Text1, "Text1", { 1080, 1800, 1695, 270 }, 24 },
-            { &frmMain::Text2, "Text2", { 1080, 2040, 1695, 270 }, 25 },
-            { &frmMain::Text3, "Text3", { 1080, 2280, 1695, 270 }, 26 },
+            { &frmMain::Text1, "Text1", &frmMain::Label1, { 1080, 1800, 1695, 270 }, 24 },
+            { &frmMain::Text2, "Text2", &frmMain::Label2, { 1080, 2040, 1695, 270 }, 25 },
+            { &frmMain::Text3, "Text3", &frmMain::Label3, { 1080, 2280, 1695, 270 }, 26 },
     } };
 
     static constexpr ButtonRow ResetButton { "초기화", { 120, 2640, 2655, 735 }, 27 };

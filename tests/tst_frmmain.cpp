@@ -1,5 +1,6 @@
 #include <memory>
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolTip>
 
 #include "frmAbout/frmabout.h"
 #include "frmGuide/frmguide.h"
@@ -176,6 +178,10 @@ private slots:
     void menusOpenOneWindowEach();
     void guideIsCreatedHiddenAndAnew();
     void closingTheReaderClosesEverything();
+    void screenReaderNames_data();
+    void screenReaderNames();
+    void keyboardAlone();
+    void tooltipsFollowTheReading();
     void saveScreenshots();
 };
 
@@ -664,6 +670,95 @@ void TestFrmMain::closingTheReaderClosesEverything()
     QVERIFY(!about);
 }
 
+void TestFrmMain::screenReaderNames_data()
+{
+    QTest::addColumn<QList<int>>("clicks"); // pairs: band option, colour code
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("value box") << QList<int> {} << "Text1" << "저항수치";
+    QTest::newRow("tolerance box") << QList<int> {} << "Text2" << "허용오차";
+    QTest::newRow("tempco box") << QList<int> {} << "Text3" << "허용온도";
+    QTest::newRow("band A at start") << QList<int> {} << "Shape1" << "A 갈색";
+    QTest::newRow("band D at start") << QList<int> {} << "Shape4" << "D 금색";
+    QTest::newRow("band B repainted") << QList<int> { 5, 7 } << "Shape2" << "B 보라";
+    QTest::newRow("band D without colour") << QList<int> { 7, 9 } << "Shape4" << "D 무색";
+    QTest::newRow("band D solid again") << QList<int> { 7, 9, 7, 2 } << "Shape4" << "D 적색";
+    QTest::newRow("swatch") << QList<int> {} << "Shape14" << "보라";
+    QTest::newRow("kind option") << QList<int> {} << "Option2" << "5색";
+    QTest::newRow("white nine") << QList<int> {} << "Command10" << "흰색9";
+    QTest::newRow("no-colour nine") << QList<int> { 7 } << "Command10" << "무색9";
+    QTest::newRow("reset") << QList<int> {} << "Command13" << "초기화";
+    QTest::newRow("picture") << QList<int> {} << "Picture2" << "저항 그림";
+}
+
+void TestFrmMain::screenReaderNames()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+
+    for (qsizetype i = 0; i < clicks.size(); i += 2) {
+        choose(clicks[i]);
+        if (i + 1 < clicks.size())
+            clickColour(clicks[i + 1]);
+    }
+    QAccessibleInterface *a
+            = QAccessible::queryAccessibleInterface(this->control<QWidget>(qPrintable(control)));
+    QVERIFY(a);
+    QCOMPARE(a->text(QAccessible::Name), name);
+}
+
+// The whole reader works without a mouse: arrows in the option groups, Space and Enter on
+// buttons, Tab between them.
+void TestFrmMain::keyboardAlone()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    option(1)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QVERIFY(option(2)->isChecked());
+    QCOMPARE(results(), QStringList({ "100 \u2126", "±5.00 ％, J", "-" }));
+
+    option(4)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QVERIFY(option(5)->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), command(5));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // yellow on band B
+    QCOMPARE(results().first(), "140 \u2126");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // green on band B
+    QCOMPARE(results().first(), "150 \u2126");
+
+    command(13)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    QCOMPARE(results().first(), "100 \u2126");
+}
+
+void TestFrmMain::tooltipsFollowTheReading()
+{
+    QLineEdit *value = control<QLineEdit>("Text1");
+    QLineEdit *tolerance = control<QLineEdit>("Text2");
+    QCOMPARE(value->toolTip(), "10 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
+    QCOMPARE(tolerance->toolTip(), "허용 범위: 9.5 \u2126 – 10.5 \u2126");
+
+    choose(4);
+    clickColour(4);
+    choose(5);
+    clickColour(7);
+    choose(6);
+    clickColour(2);
+    QCOMPARE(value->toolTip(), "4 700 \u2126\n표준값: E6, E12, E24, E192");
+    QCOMPARE(tolerance->toolTip(), "허용 범위: 4.465 ㏀ – 4.935 ㏀");
+
+    QTest::mouseClick(command(13), Qt::LeftButton);
+    QCOMPARE(value->toolTip(), "10 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
+    choose(3);
+    QCOMPARE(value->toolTip(), "100 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
+    QVERIFY(control<QLineEdit>("Text3")->toolTip().isEmpty());
+}
+
 // For people to look at: BANDALYX_SHOTS=dir saves the window for each kind, with a hatch.
 void TestFrmMain::saveScreenshots()
 {
@@ -681,6 +776,24 @@ void TestFrmMain::saveScreenshots()
     choose(9);
     clickColour(7);
     QVERIFY(m_window->grab().save(dir + "/frmMain-6.png"));
+
+    choose(4);
+    clickColour(4);
+    choose(5);
+    clickColour(7);
+    choose(7);
+    clickColour(2);
+    for (const char *box : { "Text1", "Text2" }) {
+        QLineEdit *edit = control<QLineEdit>(box);
+        QToolTip::showText(edit->mapToGlobal(QPoint(10, 10)), edit->toolTip(), edit);
+        QWidget *tip = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->inherits("QTipLabel") && w->isVisible())
+                tip = w;
+        QVERIFY(tip);
+        QVERIFY(tip->grab().save(dir + "/tooltip-" + box + ".png"));
+        QToolTip::hideText();
+    }
 }
 
 QTEST_MAIN(TestFrmMain)
