@@ -7,7 +7,7 @@ SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench test-sanitize fuzz clean
+.PHONY: all deps configure build run test bench package test-sanitize fuzz clean
 
 all: build
 
@@ -29,6 +29,10 @@ test: build
 bench: build
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	$(BUILD)/bench/bench_engine
+
+# A Debian package of the program, in build/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # The whole suite under AddressSanitizer and UBSan, leak checking on at exit.
 test-sanitize: deps

@@ -4,8 +4,11 @@
 #include <string_view>
 #include <vector>
 
+#include <QBuffer>
 #include <QColor>
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -208,6 +211,68 @@ bool matches(const QImage &drawn, const QString &path)
     return true;
 }
 
+// The Windows build's icon: the 16 and 32 pixel drawings as PNG entries of one .ico file.
+const char *const IcoName = "bandalyx.ico";
+constexpr int IcoScales[] = { 1, 2 };
+
+QByteArray icoOf(const QList<QImage> &images)
+{
+    QByteArray header, data;
+    QDataStream h(&header, QIODevice::WriteOnly);
+    h.setByteOrder(QDataStream::LittleEndian);
+    h << quint16(0) << quint16(1) << quint16(images.size()); // reserved, type icon, count
+    int offset = 6 + 16 * int(images.size());
+    for (const QImage &image : images) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        h << quint8(image.width()) << quint8(image.height()) << quint8(0) << quint8(0)
+          << quint16(1) << quint16(32) << quint32(png.size()) << quint32(offset);
+        offset += int(png.size());
+        data += png;
+    }
+    return header + data;
+}
+
+QList<QImage> imagesOfIco(const QByteArray &ico)
+{
+    QList<QImage> images;
+    QDataStream in(ico);
+    in.setByteOrder(QDataStream::LittleEndian);
+    quint16 reserved = 0, type = 0, count = 0;
+    in >> reserved >> type >> count;
+    for (int i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        quint8 width, height, colours, zero;
+        quint16 planes, bits;
+        quint32 size, offset;
+        in >> width >> height >> colours >> zero >> planes >> bits >> size >> offset;
+        if (qint64(offset) + size <= ico.size())
+            images << QImage::fromData(ico.mid(offset, size), "PNG");
+    }
+    return images;
+}
+
+bool icoMatches(const QList<QImage> &drawn, const QString &path)
+{
+    QFile file(path);
+    const QList<QImage> loaded = file.open(QIODevice::ReadOnly) ? imagesOfIco(file.readAll())
+                                                                : QList<QImage>();
+    if (loaded.size() != drawn.size()) {
+        std::fprintf(stderr, "makeart: %s: has %d image(s), the drawing %d\n", qPrintable(path),
+                     int(loaded.size()), int(drawn.size()));
+        return false;
+    }
+    for (qsizetype i = 0; i < drawn.size(); ++i) {
+        if (loaded[i].convertToFormat(QImage::Format_ARGB32) != drawn[i]) {
+            std::fprintf(stderr, "makeart: %s: image %d differs from the drawing\n",
+                         qPrintable(path), int(i));
+            return false;
+        }
+    }
+    return true;
+}
+
 int usage()
 {
     std::fprintf(stderr, "usage: makeart (--out DIR | --check DIR) [--scale N]...\n");
@@ -259,6 +324,20 @@ int main(int argc, char *argv[])
                 std::fprintf(stderr, "makeart: cannot write %s\n", qPrintable(path));
                 ok = false;
             }
+        }
+    }
+
+    QList<QImage> icons;
+    for (const int scale : IcoScales)
+        icons << render(Arts[1], scale);
+    const QString icoPath = QDir(dir).filePath(QLatin1String(IcoName));
+    if (mode == Mode::Check) {
+        ok = icoMatches(icons, icoPath) && ok;
+    } else {
+        QFile file(icoPath);
+        if (!file.open(QIODevice::WriteOnly) || file.write(icoOf(icons)) < 0) {
+            std::fprintf(stderr, "makeart: cannot write %s\n", qPrintable(icoPath));
+            ok = false;
         }
     }
     return ok ? 0 : 1;
