@@ -16,12 +16,18 @@ enum class Kind { FourBands, FiveBands, SixBands };
 enum class Band { A, B, C, D, E, F };
 enum class Role { None, FirstDigit, Digit, Multiplier, Tolerance, Tempco };
 
-inline constexpr std::array<Kind, 3> AllKinds { Kind::FourBands, Kind::FiveBands, Kind::SixBands };
-inline constexpr std::array<Band, BandCount> AllBands { Band::A, Band::B, Band::C,
-                                                        Band::D, Band::E, Band::F };
+inline constexpr std::array<Kind, 3> AllKinds {Kind::FourBands, Kind::FiveBands, Kind::SixBands};
+inline constexpr std::array<Band, BandCount> AllBands {Band::A, Band::B, Band::C,
+                                                       Band::D, Band::E, Band::F};
 
-constexpr int index(Kind k) { return static_cast<int>(k); }
-constexpr int index(Band b) { return static_cast<int>(b); }
+constexpr int index(Kind k)
+{
+    return static_cast<int>(k);
+}
+constexpr int index(Band b)
+{
+    return static_cast<int>(b);
+}
 
 struct Rgb
 {
@@ -31,11 +37,14 @@ struct Rgb
 };
 
 // Colours travel to the shapes folded into one integer, red in the lowest byte.
-constexpr std::int32_t colourNumber(Rgb c) { return c.red + 256 * c.green + 65536 * c.blue; }
+constexpr std::int32_t colourNumber(Rgb c)
+{
+    return c.red + 256 * c.green + 65536 * c.blue;
+}
 
 constexpr Rgb rgbOf(std::int32_t number)
 {
-    return { number & 0xff, (number >> 8) & 0xff, (number >> 16) & 0xff };
+    return {number & 0xff, (number >> 8) & 0xff, (number >> 16) & 0xff};
 }
 
 struct ColourCode
@@ -53,27 +62,30 @@ struct ColourCode
 
 inline constexpr std::string_view Dash = "-";
 
-inline constexpr std::array<ColourCode, ColourCount> Colours { {
-    { 0, "black", "흑색", "흑색0", 0, 0, Dash, Dash, { 0, 0, 0 } },
-    { 1, "brown", "갈색", "갈색1", 1, 1, "±1.00 ％, F", "100 ppm/℃", { 128, 64, 0 } },
-    { 2, "red", "적색", "적색2", 2, 2, "±2.00 ％, G", "50 ppm/℃", { 255, 0, 0 } },
-    { 3, "orange", "등색", "등색3", 3, 3, std::nullopt, "25 ppm/℃", { 255, 128, 64 } },
-    { 4, "yellow", "황색", "황색4", 4, 4, Dash, "15 ppm/℃", { 255, 255, 0 } },
-    { 5, "green", "녹색", "녹색5", 5, 5, "±0.50 ％, D", Dash, { 0, 128, 0 } },
-    { 6, "blue", "청색", "청색6", 6, 6, "±0.25 ％, C", "10 ppm/℃", { 0, 0, 255 } },
-    { 7, "violet", "보라", "보라7", 7, 7, "±0.10 ％, B", "5 ppm/℃", { 204, 102, 255 } },
-    { 8, "grey", "회색", "회색8", 8, 8, "±0.05 ％, A", Dash, { 128, 128, 128 } },
-    { 9, "white", "흰색", "흰색9", 9, 9, "±20.00 ％, M", "1 ppm/℃", { 255, 255, 255 } },
-    { 10, "gold", "금색", "금색10", -1, -1, "±5.00 ％, J", std::nullopt, { 204, 204, 0 } },
-    { 11, "silver", "은색", "은색11", -1, -2, "±10.00 ％, K", Dash, { 192, 192, 192 } },
-} };
+inline constexpr std::array<ColourCode, ColourCount> Colours {{
+    {0, "black", "흑색", "흑색0", 0, 0, Dash, Dash, {0, 0, 0}},
+    {1, "brown", "갈색", "갈색1", 1, 1, "±1.00 ％, F", "100 ppm/℃", {128, 64, 0}},
+    {2, "red", "적색", "적색2", 2, 2, "±2.00 ％, G", "50 ppm/℃", {255, 0, 0}},
+    {3, "orange", "등색", "등색3", 3, 3, std::nullopt, "25 ppm/℃", {255, 128, 64}},
+    {4, "yellow", "황색", "황색4", 4, 4, Dash, "15 ppm/℃", {255, 255, 0}},
+    {5, "green", "녹색", "녹색5", 5, 5, "±0.50 ％, D", Dash, {0, 128, 0}},
+    {6, "blue", "청색", "청색6", 6, 6, "±0.25 ％, C", "10 ppm/℃", {0, 0, 255}},
+    {7, "violet", "보라", "보라7", 7, 7, "±0.10 ％, B", "5 ppm/℃", {204, 102, 255}},
+    {8, "grey", "회색", "회색8", 8, 8, "±0.05 ％, A", Dash, {128, 128, 128}},
+    {9, "white", "흰색", "흰색9", 9, 9, "±20.00 ％, M", "1 ppm/℃", {255, 255, 255}},
+    {10, "gold", "금색", "금색10", -1, -1, "±5.00 ％, J", std::nullopt, {204, 204, 0}},
+    {11, "silver", "은색", "은색11", -1, -2, "±10.00 ％, K", Dash, {192, 192, 192}},
+}};
 
 // Code 9 in the tolerance band stands for a resistor without that band.
 inline constexpr int NoColourCode = 9;
 inline constexpr std::string_view NoColourName = "무색";
 inline constexpr std::string_view NoColourCaption = "무색9";
 
-constexpr std::int32_t colourNumberOf(int code) { return colourNumber(Colours[code].rgb); }
+constexpr std::int32_t colourNumberOf(int code)
+{
+    return colourNumber(Colours[code].rgb);
+}
 
 // Which colour buttons a band offers, by the role it plays.
 using CodeSet = std::array<bool, ColourCount>;
@@ -90,14 +102,14 @@ constexpr CodeSet offeredCodes(Role role)
 {
     switch (role) {
     case Role::FirstDigit:
-        return codes({ 1, 2, 3, 4, 5, 6, 7, 8, 9 });
+        return codes({1, 2, 3, 4, 5, 6, 7, 8, 9});
     case Role::Digit:
     case Role::Multiplier:
-        return codes({ 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 });
+        return codes({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     case Role::Tolerance:
-        return codes({ 1, 2, 5, 6, 7, 8, 9, 10, 11 });
+        return codes({1, 2, 5, 6, 7, 8, 9, 10, 11});
     case Role::Tempco:
-        return codes({ 1, 2, 3, 4, 6, 7, 9 });
+        return codes({1, 2, 3, 4, 6, 7, 9});
     case Role::None:
         break;
     }
@@ -105,14 +117,16 @@ constexpr CodeSet offeredCodes(Role role)
 }
 
 // Role of each band A..F per kind.
-inline constexpr std::array<std::array<Role, BandCount>, 3> BandRoles { {
-    { Role::FirstDigit, Role::Digit, Role::Multiplier, Role::Tolerance, Role::None, Role::None },
-    { Role::FirstDigit, Role::Digit, Role::Digit, Role::Multiplier, Role::Tolerance, Role::None },
-    { Role::FirstDigit, Role::Digit, Role::Digit, Role::Multiplier, Role::Tolerance,
-      Role::Tempco },
-} };
+inline constexpr std::array<std::array<Role, BandCount>, 3> BandRoles {{
+    {Role::FirstDigit, Role::Digit, Role::Multiplier, Role::Tolerance, Role::None, Role::None},
+    {Role::FirstDigit, Role::Digit, Role::Digit, Role::Multiplier, Role::Tolerance, Role::None},
+    {Role::FirstDigit, Role::Digit, Role::Digit, Role::Multiplier, Role::Tolerance, Role::Tempco},
+}};
 
-constexpr Role roleOf(Kind k, Band b) { return BandRoles[index(k)][index(b)]; }
+constexpr Role roleOf(Kind k, Band b)
+{
+    return BandRoles[index(k)][index(b)];
+}
 
 constexpr int bandCountOf(Kind k)
 {
@@ -128,11 +142,11 @@ struct Unit
     std::string_view text; // begins with one blank; OHM SIGN, not the Greek omega
 };
 
-inline constexpr std::array<Unit, 4> Units { {
-    { 0, " \u2126" },
-    { 3, " ㏀" },
-    { 6, " ㏁" },
-    { 9, " G\u2126" },
-} };
+inline constexpr std::array<Unit, 4> Units {{
+    {0, " \u2126"},
+    {3, " ㏀"},
+    {6, " ㏁"},
+    {9, " G\u2126"},
+}};
 
 } // namespace bandalyx

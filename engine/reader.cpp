@@ -9,7 +9,10 @@ namespace bandalyx {
 
 namespace {
 
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isContinuationByte(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // Byte offset of the character at `index` (or the text's size when it has fewer characters),
 // so that a cut never splits a multi-byte character.
@@ -40,9 +43,8 @@ std::string_view characterAt(std::string_view utf8, std::size_t index)
 
 bool isDigits(std::string_view text)
 {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
+    return !text.empty()
+        && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The leading decimal digits of a text, as a number; none reads as 0. Callers pass at most
@@ -75,8 +77,8 @@ struct KindLayout
 
 constexpr KindLayout layoutOf(Kind kind)
 {
-    return kind == Kind::FourBands ? KindLayout { 2, Band::C, Band::D }
-                                   : KindLayout { 3, Band::D, Band::E };
+    return kind == Kind::FourBands ? KindLayout {2, Band::C, Band::D}
+                                   : KindLayout {3, Band::D, Band::E};
 }
 
 // Codes are looked up by their exact text: "01" or " 1" are no codes.
@@ -96,7 +98,7 @@ std::optional<int> codeOfText(std::string_view text)
 std::size_t characterCount(std::string_view utf8)
 {
     return static_cast<std::size_t>(
-            std::count_if(utf8.begin(), utf8.end(), [](char c) { return !isContinuationByte(c); }));
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return !isContinuationByte(c); }));
 }
 
 std::string BandValue::text() const
@@ -151,11 +153,11 @@ const BandValue &ReaderState::band(Band b) const
 DefaultResistor defaultResistor(Kind kind)
 {
     // Codes of bands A to F; -1 is the empty text of a band the kind lacks.
-    static constexpr std::array<std::array<int, BandCount>, 3> codes { {
-            { 1, 0, 0, 10, -1, -1 },
-            { 1, 0, 0, 0, 10, -1 },
-            { 1, 0, 0, 0, 10, 1 },
-    } };
+    static constexpr std::array<std::array<int, BandCount>, 3> codes {{
+        {1, 0, 0, 10, -1, -1},
+        {1, 0, 0, 0, 10, -1},
+        {1, 0, 0, 0, 10, 1},
+    }};
     DefaultResistor r;
     for (Band b : AllBands) {
         const int code = codes[index(kind)][index(b)];
@@ -236,7 +238,7 @@ void Reader::ResultValueShow()
     if (multiplier && *multiplier >= 0 && *multiplier <= 9) {
         s.MultiplierText = characterAt(s.CodeString, layout.digits);
         const std::uint64_t value
-                = leadingNumber(s.DigitText) * powerOfTen(leadingNumber(s.MultiplierText));
+            = leadingNumber(s.DigitText) * powerOfTen(leadingNumber(s.MultiplierText));
         s.ValueText = std::to_string(value);
     }
 

@@ -119,8 +119,8 @@ void frmMain::createControls()
     place(Picture2, "Picture2", L::Picture2Rect, L::Picture2Tab);
     Picture2->setFocusPolicy(Qt::TabFocus);
     // Through QIcon, so a high-DPI screen gets the image drawn at its pixel ratio.
-    Picture2->setPicture(QIcon(QStringLiteral(":/resistor.png"))
-                                 .pixmap(L::ResistorImageSize, devicePixelRatioF()));
+    Picture2->setPicture(
+        QIcon(QStringLiteral(":/resistor.png")).pixmap(L::ResistorImageSize, devicePixelRatioF()));
     for (const auto &row : L::BandShapes)
         place(this->*row.member = new Shape(Picture2), row.name, row.rect, -1);
 
@@ -160,7 +160,7 @@ void frmMain::Form_Load()
     // What a screen reader says: a result box is named by its label, without the colon.
     for (const auto &row : L::TextBoxes)
         (this->*row.member)
-                ->setAccessibleName((this->*row.label)->text().remove(L::LabelColon).trimmed());
+            ->setAccessibleName((this->*row.label)->text().remove(L::LabelColon).trimmed());
     for (const auto &row : L::Swatches)
         (this->*row.member)->setAccessibleName(fromUtf8(Colours[row.code].koreanName));
     Picture2->setAccessibleName(QString::fromUtf8(L::Picture2Name));
@@ -230,7 +230,7 @@ std::optional<Band> frmMain::selectedBand() const
 
 void frmMain::setResultText(ResultBox box, std::string_view text)
 {
-    QLineEdit *boxes[] = { Text1, Text2, Text3 };
+    QLineEdit *boxes[] = {Text1, Text2, Text3};
     boxes[static_cast<int>(box)]->setText(fromUtf8(text));
 }
 
@@ -276,7 +276,7 @@ void frmMain::describeBand(int band)
 void frmMain::BaseColorShow(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d,
                             std::int32_t e, const QString &f)
 {
-    const std::array<std::int32_t, BandCount> colours { a, b, c, d, e, f.toInt() };
+    const std::array<std::int32_t, BandCount> colours {a, b, c, d, e, f.toInt()};
     for (std::size_t i = 0; i < BandCount; ++i) {
         (this->*L::BandShapes[i].member)->setBackColor(colours[i]);
         describeBand(int(i));
@@ -420,25 +420,91 @@ void frmMain::mnuDecode_Click()
     m_guide->activateWindow();
 }
 
-void frmMain::Option1_Click() { kindChosen(Kind::FourBands); }
-void frmMain::Option2_Click() { kindChosen(Kind::FiveBands); }
-void frmMain::Option3_Click() { kindChosen(Kind::SixBands); }
-void frmMain::Option4_Click() { bandChosen(Band::A); }
-void frmMain::Option5_Click() { bandChosen(Band::B); }
-void frmMain::Option6_Click() { bandChosen(Band::C); }
-void frmMain::Option7_Click() { bandChosen(Band::D); }
-void frmMain::Option8_Click() { bandChosen(Band::E); }
-void frmMain::Option9_Click() { bandChosen(Band::F); }
-void frmMain::Command1_Click() { colourClicked(0); }
-void frmMain::Command2_Click() { colourClicked(1); }
-void frmMain::Command3_Click() { colourClicked(2); }
-void frmMain::Command4_Click() { colourClicked(3); }
-void frmMain::Command5_Click() { colourClicked(4); }
-void frmMain::Command6_Click() { colourClicked(5); }
-void frmMain::Command7_Click() { colourClicked(6); }
-void frmMain::Command8_Click() { colourClicked(7); }
-void frmMain::Command9_Click() { colourClicked(8); }
-void frmMain::Command10_Click() { colourClicked(9); }
-void frmMain::Command11_Click() { colourClicked(10); }
-void frmMain::Command12_Click() { colourClicked(11); }
-void frmMain::Command13_Click() { KindDefaultShow(); }
+void frmMain::Option1_Click()
+{
+    kindChosen(Kind::FourBands);
+}
+void frmMain::Option2_Click()
+{
+    kindChosen(Kind::FiveBands);
+}
+void frmMain::Option3_Click()
+{
+    kindChosen(Kind::SixBands);
+}
+void frmMain::Option4_Click()
+{
+    bandChosen(Band::A);
+}
+void frmMain::Option5_Click()
+{
+    bandChosen(Band::B);
+}
+void frmMain::Option6_Click()
+{
+    bandChosen(Band::C);
+}
+void frmMain::Option7_Click()
+{
+    bandChosen(Band::D);
+}
+void frmMain::Option8_Click()
+{
+    bandChosen(Band::E);
+}
+void frmMain::Option9_Click()
+{
+    bandChosen(Band::F);
+}
+void frmMain::Command1_Click()
+{
+    colourClicked(0);
+}
+void frmMain::Command2_Click()
+{
+    colourClicked(1);
+}
+void frmMain::Command3_Click()
+{
+    colourClicked(2);
+}
+void frmMain::Command4_Click()
+{
+    colourClicked(3);
+}
+void frmMain::Command5_Click()
+{
+    colourClicked(4);
+}
+void frmMain::Command6_Click()
+{
+    colourClicked(5);
+}
+void frmMain::Command7_Click()
+{
+    colourClicked(6);
+}
+void frmMain::Command8_Click()
+{
+    colourClicked(7);
+}
+void frmMain::Command9_Click()
+{
+    colourClicked(8);
+}
+void frmMain::Command10_Click()
+{
+    colourClicked(9);
+}
+void frmMain::Command11_Click()
+{
+    colourClicked(10);
+}
+void frmMain::Command12_Click()
+{
+    colourClicked(11);
+}
+void frmMain::Command13_Click()
+{
+    KindDefaultShow();
+}

@@ -22,7 +22,7 @@ class frmGuide;
 namespace platform {
 class PictureBox;
 class Shape;
-}
+} // namespace platform
 namespace frmmain {
 struct Layout;
 }
@@ -128,7 +128,7 @@ private:
     void showNineAsNoColour(int noColourBand);
     void createGuideWindow();
 
-    bandalyx::Reader m_reader { *this };
+    bandalyx::Reader m_reader {*this};
     QPointer<frmGuide> m_guide;
     QPointer<frmAbout> m_about;
 };

@@ -63,7 +63,10 @@ public:
     }
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // "4.7 ㏀": one to three whole digits, an optional fraction without trailing zeros, a unit.
 bool isValueText(std::string_view s)

@@ -23,13 +23,13 @@ void Line::paintEvent(QPaintEvent *)
     const QPoint a = m_from - origin;
     const QPoint b = m_to - origin;
     if (a.y() == b.y())
-        p.fillRect(QRect(QPoint(std::min(a.x(), b.x()), a.y()),
-                         QSize(std::abs(b.x() - a.x()), m_width)),
-                   m_colour);
+        p.fillRect(
+            QRect(QPoint(std::min(a.x(), b.x()), a.y()), QSize(std::abs(b.x() - a.x()), m_width)),
+            m_colour);
     else if (a.x() == b.x())
-        p.fillRect(QRect(QPoint(a.x(), std::min(a.y(), b.y())),
-                         QSize(m_width, std::abs(b.y() - a.y()))),
-                   m_colour);
+        p.fillRect(
+            QRect(QPoint(a.x(), std::min(a.y(), b.y())), QSize(m_width, std::abs(b.y() - a.y()))),
+            m_colour);
     else {
         p.setPen(QPen(m_colour, m_width));
         p.drawLine(a, b);

@@ -28,7 +28,7 @@ struct TwipRect
 
 constexpr QRect toPixels(TwipRect r)
 {
-    return { toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height) };
+    return {toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height)};
 }
 
 void placeInTwips(QWidget *widget, TwipRect rect);

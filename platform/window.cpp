@@ -12,8 +12,8 @@ namespace platform {
 
 void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar, QWidget *client)
 {
-    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint
-            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint;
     // A tool window keeps out of the task bar on X11 and Windows alike.
     flags |= taskBar == TaskBar::OwnEntry ? Qt::Window : Qt::Tool;
     window->setWindowFlags(flags);

@@ -29,7 +29,10 @@ const Pattern OtherDigit = "111111111100";
 const Pattern Tolerance = "011001111111";
 const Pattern Tempco = "011110110100";
 
-QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
+QColor rgb(int r, int g, int b)
+{
+    return QColor(r, g, b);
+}
 
 const QColor Brown = rgb(128, 64, 0);
 const QColor Black = rgb(0, 0, 0);
@@ -46,8 +49,7 @@ class TestFrmMain : public QObject
 private:
     std::unique_ptr<frmMain> m_window;
 
-    template<typename W>
-    W *control(const char *name) const
+    template<typename W> W *control(const char *name) const
     {
         W *w = m_window->findChild<W *>(QLatin1String(name));
         if (!w)
@@ -87,8 +89,8 @@ private:
     }
     QStringList results() const
     {
-        return { control<QLineEdit>("Text1")->text(), control<QLineEdit>("Text2")->text(),
-                 control<QLineEdit>("Text3")->text() };
+        return {control<QLineEdit>("Text1")->text(), control<QLineEdit>("Text2")->text(),
+                control<QLineEdit>("Text3")->text()};
     }
     Pattern enabledColours() const
     {
@@ -99,10 +101,7 @@ private:
     }
     QImage picture() const { return control<QWidget>("Picture2")->grab().toImage(); }
     // The colour a user sees in the middle of band `n` (1 = A).
-    QColor bandColour(int n) const
-    {
-        return picture().pixelColor(shape(n)->geometry().center());
-    }
+    QColor bandColour(int n) const { return picture().pixelColor(shape(n)->geometry().center()); }
     QList<QRect> bandRects() const
     {
         QList<QRect> rects;
@@ -205,19 +204,19 @@ void TestFrmMain::cleanup()
 void TestFrmMain::startState()
 {
     QCOMPARE(m_window->windowTitle(), "Bandalyx v1.0");
-    const QStringList frames { "저항 종류 선택", "띠 순번 선택", "색상 선택", "결과 보기" };
+    const QStringList frames {"저항 종류 선택", "띠 순번 선택", "색상 선택", "결과 보기"};
     for (int n = 1; n <= 4; ++n)
         QCOMPARE(control<QGroupBox>(qPrintable(QStringLiteral("Frame%1").arg(n)))->title(),
                  frames[n - 1]);
-    const QStringList options { "4색", "5색", "6색", "A", "B", "C", "D", "E", "F" };
+    const QStringList options {"4색", "5색", "6색", "A", "B", "C", "D", "E", "F"};
     for (int n = 1; n <= 9; ++n)
         QCOMPARE(option(n)->text(), options[n - 1]);
-    const QStringList colours { "흑색0", "갈색1", "적색2", "등색3", "황색4", "녹색5", "청색6",
-                                "보라7", "회색8", "흰색9", "금색10", "은색11", "초기화" };
+    const QStringList colours {"흑색0", "갈색1", "적색2", "등색3",  "황색4",  "녹색5", "청색6",
+                               "보라7", "회색8", "흰색9", "금색10", "은색11", "초기화"};
     for (int n = 1; n <= 13; ++n)
         QCOMPARE(command(n)->text(), colours[n - 1]);
-    const QStringList labels { "저항수치 :", "허용오차 :", "허용온도 :", "A", "B", "C", "D",
-                               "E", "F" };
+    const QStringList labels {"저항수치 :", "허용오차 :", "허용온도 :", "A", "B",
+                              "C",          "D",          "E",          "F"};
     for (int n = 1; n <= 9; ++n)
         QCOMPARE(label(n)->text(), labels[n - 1]);
 
@@ -225,13 +224,13 @@ void TestFrmMain::startState()
     QVERIFY(option(4)->isChecked());
     QVERIFY(!option(8)->isEnabled());
     QVERIFY(!option(9)->isEnabled());
-    QCOMPARE(results(), QStringList({ "10 Ω", "±5.00 ％, J", "-" }));
-    for (const char *box : { "Text1", "Text2", "Text3" })
+    QCOMPARE(results(), QStringList({"10 Ω", "±5.00 ％, J", "-"}));
+    for (const char *box : {"Text1", "Text2", "Text3"})
         QVERIFY(control<QLineEdit>(box)->alignment() & Qt::AlignRight);
     QCOMPARE(enabledColours(), FirstDigit);
     QVERIFY(!swatchLooksHatched());
 
-    const QList<QColor> bands { Brown, Black, Black, Gold };
+    const QList<QColor> bands {Brown, Black, Black, Gold};
     for (int n = 1; n <= 4; ++n)
         QCOMPARE(bandColour(n), bands[n - 1]);
 }
@@ -240,11 +239,20 @@ void TestFrmMain::swatchesShowTheirColours_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<QColor>("colour");
-    const QList<QColor> colours { Black, Brown, Red, rgb(255, 128, 64), rgb(255, 255, 0),
-                                  rgb(0, 128, 0), rgb(0, 0, 255), rgb(204, 102, 255),
-                                  rgb(128, 128, 128), White, Gold, rgb(192, 192, 192) };
-    const char *names[] = { "black", "brown", "red", "orange", "yellow", "green",
-                            "blue", "violet", "grey", "white", "gold", "silver" };
+    const QList<QColor> colours {Black,
+                                 Brown,
+                                 Red,
+                                 rgb(255, 128, 64),
+                                 rgb(255, 255, 0),
+                                 rgb(0, 128, 0),
+                                 rgb(0, 0, 255),
+                                 rgb(204, 102, 255),
+                                 rgb(128, 128, 128),
+                                 White,
+                                 Gold,
+                                 rgb(192, 192, 192)};
+    const char *names[] = {"black", "brown",  "red",  "orange", "yellow", "green",
+                           "blue",  "violet", "grey", "white",  "gold",   "silver"};
     for (int code = 0; code < 12; ++code)
         QTest::newRow(names[code]) << code << colours[code];
 }
@@ -272,15 +280,15 @@ void TestFrmMain::kindSwitch_data()
     QTest::addColumn<QList<int>>("bandLefts"); // twips in Picture2; 0 for a hidden band
     QTest::addColumn<QList<int>>("letterLefts"); // twips in Frame4; 0 for a hidden letter
 
-    QTest::newRow("4 bands") << 1 << QStringList { "10 Ω", "±5.00 ％, J", "-" } << false << false
-                             << QList<int> { 500, 1100, 1460, 2060, 0, 0 }
-                             << QList<int> { 600, 1200, 1560, 2160, 0, 0 };
-    QTest::newRow("5 bands") << 2 << QStringList { "100 Ω", "±5.00 ％, J", "-" } << true << false
-                             << QList<int> { 500, 930, 1310, 1670, 2060, 0 }
-                             << QList<int> { 600, 1050, 1420, 1780, 2160, 0 };
-    QTest::newRow("6 bands") << 3 << QStringList { "100 Ω", "±5.00 ％, J", "100 ppm/℃" }
-                             << true << true << QList<int> { 500, 920, 1140, 1400, 1640, 2060 }
-                             << QList<int> { 600, 1030, 1250, 1510, 1750, 2160 };
+    QTest::newRow("4 bands") << 1 << QStringList {"10 Ω", "±5.00 ％, J", "-"} << false << false
+                             << QList<int> {500, 1100, 1460, 2060, 0, 0}
+                             << QList<int> {600, 1200, 1560, 2160, 0, 0};
+    QTest::newRow("5 bands") << 2 << QStringList {"100 Ω", "±5.00 ％, J", "-"} << true << false
+                             << QList<int> {500, 930, 1310, 1670, 2060, 0}
+                             << QList<int> {600, 1050, 1420, 1780, 2160, 0};
+    QTest::newRow("6 bands") << 3 << QStringList {"100 Ω", "±5.00 ％, J", "100 ppm/℃"} << true
+                             << true << QList<int> {500, 920, 1140, 1400, 1640, 2060}
+                             << QList<int> {600, 1030, 1250, 1510, 1750, 2160};
 }
 
 void TestFrmMain::kindSwitch()
@@ -315,14 +323,14 @@ void TestFrmMain::kindSwitch()
         bands << (bandLefts[i] ? QRect(toPixels(bandLefts[i]), toPixels(outer ? 110 : 230),
                                        toPixels(135), toPixels(outer ? 910 : 670))
                                : QRect());
-        letters << (letterLefts[i] ? QRect(toPixels(letterLefts[i]), toPixels(1440),
-                                           toPixels(255), toPixels(255))
+        letters << (letterLefts[i] ? QRect(toPixels(letterLefts[i]), toPixels(1440), toPixels(255),
+                                           toPixels(255))
                                    : QRect());
     }
     QCOMPARE(bandRects(), bands);
     QCOMPARE(letterRects(), letters);
 
-    const QList<QColor> colours { Brown, Black, Black, Black, Gold, Brown };
+    const QList<QColor> colours {Brown, Black, Black, Black, Gold, Brown};
     for (int n = 1; n <= count; ++n) {
         const QColor expected = n == count && count == 4 ? Gold : colours[n - 1];
         QCOMPARE(bandColour(n), expected);
@@ -381,24 +389,23 @@ void TestFrmMain::colourClicks_data()
 
     const QString j = "±5.00 ％, J";
     QTest::newRow("yellow violet red gold reads 4.7 kilo-ohms")
-            << 1 << QList<int> { 4, 4, 5, 7, 6, 2, 7, 10 } << QStringList { "4.7 ㏀", j, "-" };
+        << 1 << QList<int> {4, 4, 5, 7, 6, 2, 7, 10} << QStringList {"4.7 ㏀", j, "-"};
     QTest::newRow("red multiplier on band C")
-            << 1 << QList<int> { 6, 2 } << QStringList { "1 ㏀", j, "-" };
+        << 1 << QList<int> {6, 2} << QStringList {"1 ㏀", j, "-"};
     QTest::newRow("red red green reads 2.2 mega-ohms")
-            << 1 << QList<int> { 4, 2, 5, 2, 6, 5 } << QStringList { "2.2 ㏁", j, "-" };
+        << 1 << QList<int> {4, 2, 5, 2, 6, 5} << QStringList {"2.2 ㏁", j, "-"};
     QTest::newRow("silver tolerance")
-            << 1 << QList<int> { 4, 2, 5, 2, 6, 4, 7, 11 }
-            << QStringList { "220 ㏀", "±10.00 ％, K", "-" };
+        << 1 << QList<int> {4, 2, 5, 2, 6, 4, 7, 11} << QStringList {"220 ㏀", "±10.00 ％, K", "-"};
     QTest::newRow("4 bands no-colour tolerance")
-            << 1 << QList<int> { 7, 9 } << QStringList { "10 Ω", "±20.00 ％, M", "-" };
+        << 1 << QList<int> {7, 9} << QStringList {"10 Ω", "±20.00 ％, M", "-"};
     QTest::newRow("5 bands 4.99 kilo-ohms")
-            << 2 << QList<int> { 4, 4, 5, 9, 6, 9, 7, 1 } << QStringList { "4.99 ㏀", j, "-" };
+        << 2 << QList<int> {4, 4, 5, 9, 6, 9, 7, 1} << QStringList {"4.99 ㏀", j, "-"};
     QTest::newRow("5 bands white multiplier reads 999 giga-ohms")
-            << 2 << QList<int> { 4, 9, 5, 9, 6, 9, 7, 9 } << QStringList { "999 GΩ", j, "-" };
+        << 2 << QList<int> {4, 9, 5, 9, 6, 9, 7, 9} << QStringList {"999 GΩ", j, "-"};
     QTest::newRow("6 bands tempco and no-colour tolerance")
-            << 3 << QList<int> { 9, 4, 8, 9 } << QStringList { "100 Ω", "±20.00 ％, M", "15 ppm/℃" };
+        << 3 << QList<int> {9, 4, 8, 9} << QStringList {"100 Ω", "±20.00 ％, M", "15 ppm/℃"};
     QTest::newRow("same colour twice")
-            << 1 << QList<int> { 5, 1, 5, 1 } << QStringList { "11 Ω", j, "-" };
+        << 1 << QList<int> {5, 1, 5, 1} << QStringList {"11 Ω", j, "-"};
 }
 
 void TestFrmMain::colourClicks()
@@ -489,11 +496,11 @@ void TestFrmMain::resetKeepsTheBandAndItsButtons_data()
     QTest::addColumn<Pattern>("enabled");
 
     QTest::newRow("4 bands, D no colour")
-            << 1 << 7 << QStringList { "10 Ω", "±5.00 ％, J", "-" } << Tolerance;
+        << 1 << 7 << QStringList {"10 Ω", "±5.00 ％, J", "-"} << Tolerance;
     QTest::newRow("5 bands, E no colour")
-            << 2 << 8 << QStringList { "100 Ω", "±5.00 ％, J", "-" } << Tolerance;
+        << 2 << 8 << QStringList {"100 Ω", "±5.00 ％, J", "-"} << Tolerance;
     QTest::newRow("6 bands, F tempco")
-            << 3 << 9 << QStringList { "100 Ω", "±5.00 ％, J", "100 ppm/℃" } << Tempco;
+        << 3 << 9 << QStringList {"100 Ω", "±5.00 ％, J", "100 ppm/℃"} << Tempco;
 }
 
 void TestFrmMain::resetKeepsTheBandAndItsButtons()
@@ -562,12 +569,11 @@ void TestFrmMain::geometry()
 
 void TestFrmMain::tabOrder()
 {
-    const QStringList expected { "Option1", "Option2", "Option3", "Option4", "Option5",
-                                 "Option6", "Command5", "Command6", "Command7", "Command8",
-                                 "Command9", "Command10", "Command11", "Command12", "Option7",
-                                 "Option8", "Option9", "Text1", "Text2", "Text3",
-                                 "Command13", "Command1", "Command2", "Command3", "Command4",
-                                 "Picture2" };
+    const QStringList expected {
+        "Option1",  "Option2",  "Option3",  "Option4",  "Option5",   "Option6",   "Command5",
+        "Command6", "Command7", "Command8", "Command9", "Command10", "Command11", "Command12",
+        "Option7",  "Option8",  "Option9",  "Text1",    "Text2",     "Text3",     "Command13",
+        "Command1", "Command2", "Command3", "Command4", "Picture2"};
     QStringList chain;
     QWidget *w = option(1);
     for (int i = 0; i < expected.size(); ++i) {
@@ -608,8 +614,8 @@ void TestFrmMain::menusOpenOneWindowEach()
     QFETCH(QString, title);
     QFETCH(bool, about);
 
-    const QStringList captions { m_window->mnuDecode->text(), m_window->mnuAbout->text() };
-    QCOMPARE(captions, QStringList({ "판독법(&H)", "정보(&A)" }));
+    const QStringList captions {m_window->mnuDecode->text(), m_window->mnuAbout->text()};
+    QCOMPARE(captions, QStringList({"판독법(&H)", "정보(&A)"}));
     QVERIFY(m_window->mnuDecode->menu() == nullptr && m_window->mnuAbout->menu() == nullptr);
 
     m_window->activateWindow();
@@ -676,20 +682,34 @@ void TestFrmMain::screenReaderNames_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("value box") << QList<int> {} << "Text1" << "저항수치";
-    QTest::newRow("tolerance box") << QList<int> {} << "Text2" << "허용오차";
-    QTest::newRow("tempco box") << QList<int> {} << "Text3" << "허용온도";
-    QTest::newRow("band A at start") << QList<int> {} << "Shape1" << "A 갈색";
-    QTest::newRow("band D at start") << QList<int> {} << "Shape4" << "D 금색";
-    QTest::newRow("band B repainted") << QList<int> { 5, 7 } << "Shape2" << "B 보라";
-    QTest::newRow("band D without colour") << QList<int> { 7, 9 } << "Shape4" << "D 무색";
-    QTest::newRow("band D solid again") << QList<int> { 7, 9, 7, 2 } << "Shape4" << "D 적색";
-    QTest::newRow("swatch") << QList<int> {} << "Shape14" << "보라";
-    QTest::newRow("kind option") << QList<int> {} << "Option2" << "5색";
-    QTest::newRow("white nine") << QList<int> {} << "Command10" << "흰색9";
-    QTest::newRow("no-colour nine") << QList<int> { 7 } << "Command10" << "무색9";
-    QTest::newRow("reset") << QList<int> {} << "Command13" << "초기화";
-    QTest::newRow("picture") << QList<int> {} << "Picture2" << "저항 그림";
+    QTest::newRow("value box") << QList<int> {} << "Text1"
+                               << "저항수치";
+    QTest::newRow("tolerance box") << QList<int> {} << "Text2"
+                                   << "허용오차";
+    QTest::newRow("tempco box") << QList<int> {} << "Text3"
+                                << "허용온도";
+    QTest::newRow("band A at start") << QList<int> {} << "Shape1"
+                                     << "A 갈색";
+    QTest::newRow("band D at start") << QList<int> {} << "Shape4"
+                                     << "D 금색";
+    QTest::newRow("band B repainted") << QList<int> {5, 7} << "Shape2"
+                                      << "B 보라";
+    QTest::newRow("band D without colour") << QList<int> {7, 9} << "Shape4"
+                                           << "D 무색";
+    QTest::newRow("band D solid again") << QList<int> {7, 9, 7, 2} << "Shape4"
+                                        << "D 적색";
+    QTest::newRow("swatch") << QList<int> {} << "Shape14"
+                            << "보라";
+    QTest::newRow("kind option") << QList<int> {} << "Option2"
+                                 << "5색";
+    QTest::newRow("white nine") << QList<int> {} << "Command10"
+                                << "흰색9";
+    QTest::newRow("no-colour nine") << QList<int> {7} << "Command10"
+                                    << "무색9";
+    QTest::newRow("reset") << QList<int> {} << "Command13"
+                           << "초기화";
+    QTest::newRow("picture") << QList<int> {} << "Picture2"
+                             << "저항 그림";
 }
 
 void TestFrmMain::screenReaderNames()
@@ -704,7 +724,7 @@ void TestFrmMain::screenReaderNames()
             clickColour(clicks[i + 1]);
     }
     QAccessibleInterface *a
-            = QAccessible::queryAccessibleInterface(this->control<QWidget>(qPrintable(control)));
+        = QAccessible::queryAccessibleInterface(this->control<QWidget>(qPrintable(control)));
     QVERIFY(a);
     QCOMPARE(a->text(QAccessible::Name), name);
 }
@@ -718,7 +738,7 @@ void TestFrmMain::keyboardAlone()
     option(1)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     QVERIFY(option(2)->isChecked());
-    QCOMPARE(results(), QStringList({ "100 \u2126", "±5.00 ％, J", "-" }));
+    QCOMPARE(results(), QStringList({"100 \u2126", "±5.00 ％, J", "-"}));
 
     option(4)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
@@ -783,7 +803,7 @@ void TestFrmMain::saveScreenshots()
     clickColour(7);
     choose(7);
     clickColour(2);
-    for (const char *box : { "Text1", "Text2" }) {
+    for (const char *box : {"Text1", "Text2"}) {
         QLineEdit *edit = control<QLineEdit>(box);
         QToolTip::showText(edit->mapToGlobal(QPoint(10, 10)), edit->toolTip(), edit);
         QWidget *tip = nullptr;

@@ -54,7 +54,7 @@ void TestHighDpi::bandsSitOnTheSharpResistor()
     QCOMPARE(seen.devicePixelRatio(), 2.0);
     QCOMPARE(seen.size(), QSize(354, 146));
     const QImage body = resistor.toImage();
-    platform::Shape *shapes[] = { w.Shape1, w.Shape2, w.Shape3, w.Shape4, w.Shape5, w.Shape6 };
+    platform::Shape *shapes[] = {w.Shape1, w.Shape2, w.Shape3, w.Shape4, w.Shape5, w.Shape6};
     for (int b = 0; b < bands; ++b) {
         const QRect r = shapes[b]->geometry();
         const QRect device(r.topLeft() * 2, r.size() * 2);

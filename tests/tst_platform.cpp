@@ -81,17 +81,17 @@ void TestPlatform::shapeStyles_data()
     QTest::addColumn<bool>("showsBlack");
 
     QTest::newRow("plain: solid colour")
-            << int(Shape::BackStyle::Opaque) << int(Shape::FillStyle::None)
-            << int(Shape::BorderStyle::None) << true << false << false;
+        << int(Shape::BackStyle::Opaque) << int(Shape::FillStyle::None)
+        << int(Shape::BorderStyle::None) << true << false << false;
     QTest::newRow("no colour: hatch over what lies beneath")
-            << int(Shape::BackStyle::Transparent) << int(Shape::FillStyle::DiagonalCross)
-            << int(Shape::BorderStyle::None) << false << true << true;
+        << int(Shape::BackStyle::Transparent) << int(Shape::FillStyle::DiagonalCross)
+        << int(Shape::BorderStyle::None) << false << true << true;
     QTest::newRow("transparent without pattern shows only the backdrop")
-            << int(Shape::BackStyle::Transparent) << int(Shape::FillStyle::None)
-            << int(Shape::BorderStyle::None) << false << true << false;
+        << int(Shape::BackStyle::Transparent) << int(Shape::FillStyle::None)
+        << int(Shape::BorderStyle::None) << false << true << false;
     QTest::newRow("opaque with border")
-            << int(Shape::BackStyle::Opaque) << int(Shape::FillStyle::None)
-            << int(Shape::BorderStyle::Solid) << true << false << true;
+        << int(Shape::BackStyle::Opaque) << int(Shape::FillStyle::None)
+        << int(Shape::BorderStyle::Solid) << true << false << true;
 }
 
 void TestPlatform::shapeStyles()
@@ -147,8 +147,8 @@ void TestPlatform::etchedLinesStack()
 {
     Backdrop parent;
     parent.resize(60, 20);
-    new platform::Line({ 0, 10 }, { 59, 10 }, Qt::white, 2, &parent);
-    new platform::Line({ 0, 10 }, { 59, 10 }, QColor(128, 128, 128), 1, &parent);
+    new platform::Line({0, 10}, {59, 10}, Qt::white, 2, &parent);
+    new platform::Line({0, 10}, {59, 10}, QColor(128, 128, 128), 1, &parent);
     const QImage seen = parent.grab().toImage();
     QCOMPARE(seen.pixelColor(30, 10), QColor(128, 128, 128));
     QCOMPARE(seen.pixelColor(30, 11), QColor(Qt::white));

@@ -24,14 +24,14 @@ public:
         boxes[static_cast<int>(box)] = QString::fromUtf8(text.data(), qsizetype(text.size()));
         ++writes;
     }
-    QStringList shown() const { return { boxes[0], boxes[1], boxes[2] }; }
+    QStringList shown() const { return {boxes[0], boxes[1], boxes[2]}; }
 };
 
 // A reader with the kind chosen and its default resistor loaded, as the window does.
 struct Fixture
 {
     FakeView view;
-    Reader reader { view };
+    Reader reader {view};
 
     explicit Fixture(Kind k)
     {
@@ -45,7 +45,10 @@ struct Fixture
     }
 };
 
-Kind kindOf(int bands) { return AllKinds[bands - 4]; }
+Kind kindOf(int bands)
+{
+    return AllKinds[bands - 4];
+}
 
 } // namespace
 
@@ -80,45 +83,40 @@ void TestReader::readings_data()
     QTest::addColumn<QStringList>("shown");
 
     const QString j = "±5.00 ％, J";
-    QTest::newRow("start, 4 bands") << 4 << QStringList {} << QStringList { "10 Ω", j, "-" };
-    QTest::newRow("start, 5 bands") << 5 << QStringList {} << QStringList { "100 Ω", j, "-" };
-    QTest::newRow("start, 6 bands")
-            << 6 << QStringList {} << QStringList { "100 Ω", j, "100 ppm/℃" };
+    QTest::newRow("start, 4 bands") << 4 << QStringList {} << QStringList {"10 Ω", j, "-"};
+    QTest::newRow("start, 5 bands") << 5 << QStringList {} << QStringList {"100 Ω", j, "-"};
+    QTest::newRow("start, 6 bands") << 6 << QStringList {} << QStringList {"100 Ω", j, "100 ppm/℃"};
     QTest::newRow("4.7 kilo-ohms keeps its fraction")
-            << 4 << QStringList { "4", "7", "2", "10" } << QStringList { "4.7 ㏀", j, "-" };
-    QTest::newRow("1.5 kilo-ohms") << 4 << QStringList { "1", "5", "2" }
-                                   << QStringList { "1.5 ㏀", j, "-" };
-    QTest::newRow("100 ohms") << 4 << QStringList { "1", "0", "1" }
-                              << QStringList { "100 Ω", j, "-" };
+        << 4 << QStringList {"4", "7", "2", "10"} << QStringList {"4.7 ㏀", j, "-"};
+    QTest::newRow("1.5 kilo-ohms")
+        << 4 << QStringList {"1", "5", "2"} << QStringList {"1.5 ㏀", j, "-"};
+    QTest::newRow("100 ohms") << 4 << QStringList {"1", "0", "1"} << QStringList {"100 Ω", j, "-"};
     QTest::newRow("1 kilo-ohm, no trailing point")
-            << 4 << QStringList { "1", "0", "2" } << QStringList { "1 ㏀", j, "-" };
-    QTest::newRow("10 kilo-ohms") << 4 << QStringList { "1", "0", "3", "10" }
-                                  << QStringList { "10 ㏀", j, "-" };
+        << 4 << QStringList {"1", "0", "2"} << QStringList {"1 ㏀", j, "-"};
+    QTest::newRow("10 kilo-ohms") << 4 << QStringList {"1", "0", "3", "10"}
+                                  << QStringList {"10 ㏀", j, "-"};
     QTest::newRow("220 kilo-ohms, silver")
-            << 4 << QStringList { "2", "2", "4", "11" }
-            << QStringList { "220 ㏀", "±10.00 ％, K", "-" };
-    QTest::newRow("2.2 mega-ohms") << 4 << QStringList { "2", "2", "5" }
-                                   << QStringList { "2.2 ㏁", j, "-" };
+        << 4 << QStringList {"2", "2", "4", "11"} << QStringList {"220 ㏀", "±10.00 ％, K", "-"};
+    QTest::newRow("2.2 mega-ohms")
+        << 4 << QStringList {"2", "2", "5"} << QStringList {"2.2 ㏁", j, "-"};
     QTest::newRow("99 giga-ohms, 11 digits")
-            << 4 << QStringList { "9", "9", "9" } << QStringList { "99 GΩ", j, "-" };
+        << 4 << QStringList {"9", "9", "9"} << QStringList {"99 GΩ", j, "-"};
     QTest::newRow("999 giga-ohms, 12 digits")
-            << 5 << QStringList { "9", "9", "9", "9" } << QStringList { "999 GΩ", j, "-" };
+        << 5 << QStringList {"9", "9", "9", "9"} << QStringList {"999 GΩ", j, "-"};
     QTest::newRow("5 bands, 1 kilo-ohm brown tolerance")
-            << 5 << QStringList { "1", "0", "0", "1", "1" }
-            << QStringList { "1 ㏀", "±1.00 ％, F", "-" };
-    QTest::newRow("4.99 kilo-ohms") << 5 << QStringList { "4", "9", "9", "1" }
-                                    << QStringList { "4.99 ㏀", j, "-" };
-    QTest::newRow("1.25 kilo-ohms") << 5 << QStringList { "1", "2", "5", "1" }
-                                    << QStringList { "1.25 ㏀", j, "-" };
+        << 5 << QStringList {"1", "0", "0", "1", "1"} << QStringList {"1 ㏀", "±1.00 ％, F", "-"};
+    QTest::newRow("4.99 kilo-ohms")
+        << 5 << QStringList {"4", "9", "9", "1"} << QStringList {"4.99 ㏀", j, "-"};
+    QTest::newRow("1.25 kilo-ohms")
+        << 5 << QStringList {"1", "2", "5", "1"} << QStringList {"1.25 ㏀", j, "-"};
     QTest::newRow("5 bands, no-colour tolerance")
-            << 5 << QStringList { "1", "0", "0", "0", "9" }
-            << QStringList { "100 Ω", "±20.00 ％, M", "-" };
+        << 5 << QStringList {"1", "0", "0", "0", "9"} << QStringList {"100 Ω", "±20.00 ％, M", "-"};
     QTest::newRow("6 bands, no-colour tolerance, red tempco")
-            << 6 << QStringList { "4", "7", "0", "1", "9", "2" }
-            << QStringList { "4.7 ㏀", "±20.00 ％, M", "50 ppm/℃" };
+        << 6 << QStringList {"4", "7", "0", "1", "9", "2"}
+        << QStringList {"4.7 ㏀", "±20.00 ％, M", "50 ppm/℃"};
     QTest::newRow("6 bands, 4.7 mega-ohms, white tempco")
-            << 6 << QStringList { "4", "7", "0", "4", "6", "9" }
-            << QStringList { "4.7 ㏁", "±0.25 ％, C", "1 ppm/℃" };
+        << 6 << QStringList {"4", "7", "0", "4", "6", "9"}
+        << QStringList {"4.7 ㏁", "±0.25 ％, C", "1 ppm/℃"};
 }
 
 void TestReader::readings()
@@ -140,17 +138,27 @@ void TestReader::tolerance_data()
 
     // The band starts silver, so a code that keeps the previous text shows silver's.
     const QString kept = "±10.00 ％, K";
-    QTest::newRow("0 black is no tolerance") << "0" << "-";
-    QTest::newRow("1 brown") << "1" << "±1.00 ％, F";
-    QTest::newRow("2 red") << "2" << "±2.00 ％, G";
+    QTest::newRow("0 black is no tolerance") << "0"
+                                             << "-";
+    QTest::newRow("1 brown") << "1"
+                             << "±1.00 ％, F";
+    QTest::newRow("2 red") << "2"
+                           << "±2.00 ％, G";
     QTest::newRow("3 orange keeps the previous text") << "3" << kept;
-    QTest::newRow("4 yellow is no tolerance") << "4" << "-";
-    QTest::newRow("5 green") << "5" << "±0.50 ％, D";
-    QTest::newRow("6 blue") << "6" << "±0.25 ％, C";
-    QTest::newRow("7 violet") << "7" << "±0.10 ％, B";
-    QTest::newRow("8 grey") << "8" << "±0.05 ％, A";
-    QTest::newRow("9 no colour") << "9" << "±20.00 ％, M";
-    QTest::newRow("10 gold") << "10" << "±5.00 ％, J";
+    QTest::newRow("4 yellow is no tolerance") << "4"
+                                              << "-";
+    QTest::newRow("5 green") << "5"
+                             << "±0.50 ％, D";
+    QTest::newRow("6 blue") << "6"
+                            << "±0.25 ％, C";
+    QTest::newRow("7 violet") << "7"
+                              << "±0.10 ％, B";
+    QTest::newRow("8 grey") << "8"
+                            << "±0.05 ％, A";
+    QTest::newRow("9 no colour") << "9"
+                                 << "±20.00 ％, M";
+    QTest::newRow("10 gold") << "10"
+                             << "±5.00 ％, J";
     QTest::newRow("11 silver") << "11" << kept;
     QTest::newRow("leading zero is no code") << "01" << kept;
     QTest::newRow("leading blank is no code") << " 1" << kept;
@@ -177,19 +185,30 @@ void TestReader::tempco_data()
 
     // The band starts blue; a code that keeps the previous text shows blue's.
     const QString kept = "10 ppm/℃";
-    QTest::newRow("0 black") << "0" << "-";
-    QTest::newRow("1 brown") << "1" << "100 ppm/℃";
-    QTest::newRow("2 red") << "2" << "50 ppm/℃";
-    QTest::newRow("3 orange") << "3" << "25 ppm/℃";
-    QTest::newRow("4 yellow") << "4" << "15 ppm/℃";
-    QTest::newRow("5 green") << "5" << "-";
+    QTest::newRow("0 black") << "0"
+                             << "-";
+    QTest::newRow("1 brown") << "1"
+                             << "100 ppm/℃";
+    QTest::newRow("2 red") << "2"
+                           << "50 ppm/℃";
+    QTest::newRow("3 orange") << "3"
+                              << "25 ppm/℃";
+    QTest::newRow("4 yellow") << "4"
+                              << "15 ppm/℃";
+    QTest::newRow("5 green") << "5"
+                             << "-";
     QTest::newRow("6 blue") << "6" << kept;
-    QTest::newRow("7 violet") << "7" << "5 ppm/℃";
-    QTest::newRow("8 grey") << "8" << "-";
-    QTest::newRow("9 white") << "9" << "1 ppm/℃";
+    QTest::newRow("7 violet") << "7"
+                              << "5 ppm/℃";
+    QTest::newRow("8 grey") << "8"
+                            << "-";
+    QTest::newRow("9 white") << "9"
+                             << "1 ppm/℃";
     QTest::newRow("10 gold keeps the previous text") << "10" << kept;
-    QTest::newRow("11 silver") << "11" << "-";
-    QTest::newRow("leading zero reads as its number") << "03" << "25 ppm/℃";
+    QTest::newRow("11 silver") << "11"
+                               << "-";
+    QTest::newRow("leading zero reads as its number") << "03"
+                                                      << "25 ppm/℃";
     QTest::newRow("12 is no code") << "12" << kept;
     QTest::newRow("negative is no code") << "-1" << kept;
     QTest::newRow("a word is no number") << "red" << kept;
@@ -204,7 +223,7 @@ void TestReader::tempco()
     Fixture f(Kind::SixBands);
     f.set(Band::F, "6");
     f.set(Band::F, code.toUtf8().constData());
-    QCOMPARE(f.view.shown(), QStringList({ "100 Ω", "±5.00 ％, J", text }));
+    QCOMPARE(f.view.shown(), QStringList({"100 Ω", "±5.00 ％, J", text}));
 }
 
 void TestReader::unusedBandsChangeOnlyTheCodeString_data()
@@ -252,7 +271,7 @@ void TestReader::noKindSelectedLeavesTheBoxesEmpty()
     Fixture f(Kind::FourBands);
     f.view.kind.reset();
     f.reader.BaseValueShow(defaultResistor(Kind::SixBands));
-    QCOMPARE(f.view.shown(), QStringList({ "", "", "" }));
+    QCOMPARE(f.view.shown(), QStringList({"", "", ""}));
     QCOMPARE(QString::fromStdString(f.reader.state().CodeString), "1000101");
 }
 
@@ -277,7 +296,7 @@ void TestReader::multiplierOutsideDigitsKeepsTheValue()
     f.set(Band::C, code.toUtf8().constData());
     QCOMPARE(f.view.boxes[0], "4.7 ㏀");
     f.set(Band::D, "1");
-    QCOMPARE(f.view.shown(), QStringList({ "4.7 ㏀", "±1.00 ％, F", "-" }));
+    QCOMPARE(f.view.shown(), QStringList({"4.7 ㏀", "±1.00 ％, F", "-"}));
 }
 
 void TestReader::numberAndTextBandsReadAlike()
@@ -289,7 +308,7 @@ void TestReader::numberAndTextBandsReadAlike()
     const QStringList asNumbers = view.shown();
     reader.BaseValueShow("1", "0", "0", "10", "", "");
     QCOMPARE(view.shown(), asNumbers);
-    QCOMPARE(asNumbers, QStringList({ "10 Ω", "±5.00 ％, J", "-" }));
+    QCOMPARE(asNumbers, QStringList({"10 Ω", "±5.00 ％, J", "-"}));
 }
 
 void TestReader::exactCodePoints_data()
@@ -300,9 +319,9 @@ void TestReader::exactCodePoints_data()
     QTest::addColumn<int>("lastCodePoint");
 
     QTest::newRow("ohm sign, not omega") << QStringList {} << 0 << "100 Ω" << 0x2126;
-    QTest::newRow("square k ohm") << QStringList { "1", "0", "0", "1" } << 0 << "1 ㏀" << 0x33C0;
-    QTest::newRow("square m ohm") << QStringList { "1", "0", "0", "4" } << 0 << "1 ㏁" << 0x33C1;
-    QTest::newRow("giga ohm") << QStringList { "1", "0", "0", "7" } << 0 << "1 GΩ" << 0x2126;
+    QTest::newRow("square k ohm") << QStringList {"1", "0", "0", "1"} << 0 << "1 ㏀" << 0x33C0;
+    QTest::newRow("square m ohm") << QStringList {"1", "0", "0", "4"} << 0 << "1 ㏁" << 0x33C1;
+    QTest::newRow("giga ohm") << QStringList {"1", "0", "0", "7"} << 0 << "1 GΩ" << 0x2126;
     QTest::newRow("tempco degree celsius") << QStringList {} << 2 << "100 ppm/℃" << 0x2103;
 }
 
@@ -332,13 +351,20 @@ void TestReader::unitByLength_data()
     QTest::addColumn<QString>("digits");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("empty gets ohms") << "" << " Ω";
-    QTest::newRow("3 digits stay ohms") << "999" << "999 Ω";
-    QTest::newRow("4 digits") << "1000" << "1 ㏀";
-    QTest::newRow("6 digits") << "999900" << "999.9 ㏀";
-    QTest::newRow("7 digits") << "4700000" << "4.7 ㏁";
-    QTest::newRow("10 digits") << "1250000000" << "1.25 GΩ";
-    QTest::newRow("13 digits get no unit") << "1000000000000" << "1000000000000";
+    QTest::newRow("empty gets ohms") << ""
+                                     << " Ω";
+    QTest::newRow("3 digits stay ohms") << "999"
+                                        << "999 Ω";
+    QTest::newRow("4 digits") << "1000"
+                              << "1 ㏀";
+    QTest::newRow("6 digits") << "999900"
+                              << "999.9 ㏀";
+    QTest::newRow("7 digits") << "4700000"
+                              << "4.7 ㏁";
+    QTest::newRow("10 digits") << "1250000000"
+                               << "1.25 GΩ";
+    QTest::newRow("13 digits get no unit") << "1000000000000"
+                                           << "1000000000000";
 }
 
 void TestReader::unitByLength()

@@ -213,7 +213,7 @@ bool matches(const QImage &drawn, const QString &path)
 
 // The Windows build's icon: the 16 and 32 pixel drawings as PNG entries of one .ico file.
 const char *const IcoName = "bandalyx.ico";
-constexpr int IcoScales[] = { 1, 2 };
+constexpr int IcoScales[] = {1, 2};
 
 QByteArray icoOf(const QList<QImage> &images)
 {
@@ -227,8 +227,8 @@ QByteArray icoOf(const QList<QImage> &images)
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "PNG");
-        h << quint8(image.width()) << quint8(image.height()) << quint8(0) << quint8(0)
-          << quint16(1) << quint16(32) << quint32(png.size()) << quint32(offset);
+        h << quint8(image.width()) << quint8(image.height()) << quint8(0) << quint8(0) << quint16(1)
+          << quint16(32) << quint32(png.size()) << quint32(offset);
         offset += int(png.size());
         data += png;
     }
@@ -256,8 +256,8 @@ QList<QImage> imagesOfIco(const QByteArray &ico)
 bool icoMatches(const QList<QImage> &drawn, const QString &path)
 {
     QFile file(path);
-    const QList<QImage> loaded = file.open(QIODevice::ReadOnly) ? imagesOfIco(file.readAll())
-                                                                : QList<QImage>();
+    const QList<QImage> loaded
+        = file.open(QIODevice::ReadOnly) ? imagesOfIco(file.readAll()) : QList<QImage>();
     if (loaded.size() != drawn.size()) {
         std::fprintf(stderr, "makeart: %s: has %d image(s), the drawing %d\n", qPrintable(path),
                      int(loaded.size()), int(drawn.size()));
