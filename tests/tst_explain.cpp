@@ -8,48 +8,11 @@
 #include "engine/eseries.h"
 #include "engine/explain.h"
 #include "engine/reader.h"
+#include "tests/readerfixture.h"
 
 using namespace bandalyx;
 
 namespace {
-
-// Stands in for the window: the selected options; the result boxes are not looked at here.
-class FakeView : public ReaderView
-{
-public:
-    std::optional<Kind> kind;
-    std::optional<Band> band;
-
-    std::optional<Kind> selectedKind() const override { return kind; }
-    std::optional<Band> selectedBand() const override { return band; }
-    void setResultText(ResultBox, std::string_view) override { }
-};
-
-// A reader with the kind chosen and its default resistor loaded, as the window does.
-struct Fixture
-{
-    FakeView view;
-    Reader reader {view};
-
-    explicit Fixture(Kind k)
-    {
-        view.kind = k;
-        reader.BaseValueShow(defaultResistor(k));
-    }
-    // Band codes from band A on, one at a time, as the colour buttons give them.
-    void set(const QStringList &codes)
-    {
-        for (int i = 0; i < codes.size(); ++i) {
-            view.band = AllBands[i];
-            reader.SelectColorValue(codes[i].toStdString());
-        }
-    }
-};
-
-Kind kindOf(int bands)
-{
-    return AllKinds[bands - 4];
-}
 
 QString q(const std::string &utf8)
 {
@@ -169,7 +132,7 @@ void TestExplain::readings()
     QFETCH(QString, value);
     QFETCH(QString, range);
 
-    Fixture f(kindOf(bands));
+    ReaderFixture f(kindOf(bands));
     f.set(codes);
     const Explanation e = explain(f.reader.state(), f.view.kind);
     QCOMPARE(q(e.value), value);
@@ -203,7 +166,7 @@ void TestExplain::tolerances()
     QFETCH(QString, code);
     QFETCH(QString, range);
 
-    Fixture f(Kind::FourBands);
+    ReaderFixture f(Kind::FourBands);
     f.set({"1", "0", "3", code});
     QCOMPARE(q(explain(f.reader.state(), f.view.kind).range), range);
 }
@@ -240,7 +203,7 @@ void TestExplain::rangeKeepsTheNominalUnit()
     QFETCH(QStringList, codes);
     QFETCH(QString, range);
 
-    Fixture f(kindOf(bands));
+    ReaderFixture f(kindOf(bands));
     f.set(codes);
     QCOMPARE(q(explain(f.reader.state(), f.view.kind).range), range);
 }
@@ -286,7 +249,7 @@ void TestExplain::noPlainValue()
     QFETCH(QStringList, codes);
     QFETCH(int, explainedAs);
 
-    Fixture f(kindOf(bands));
+    ReaderFixture f(kindOf(bands));
     f.set(codes);
     const std::optional<Kind> kind
         = explainedAs == 0 ? std::nullopt : std::optional(kindOf(explainedAs));
@@ -332,7 +295,7 @@ void TestExplain::toleranceText()
 
 void TestExplain::exactCodePoints()
 {
-    Fixture f(Kind::FourBands);
+    ReaderFixture f(Kind::FourBands);
     f.set({"4", "7", "2"});
     const Explanation e = explain(f.reader.state(), f.view.kind);
     const QString value = q(e.value);

@@ -3,54 +3,9 @@
 #include <QTest>
 
 #include "engine/reader.h"
+#include "tests/readerfixture.h"
 
 using namespace bandalyx;
-
-namespace {
-
-// Stands in for the window: the selected options, and what was written to the result boxes.
-class FakeView : public ReaderView
-{
-public:
-    std::optional<Kind> kind;
-    std::optional<Band> band;
-    QString boxes[3];
-    int writes = 0;
-
-    std::optional<Kind> selectedKind() const override { return kind; }
-    std::optional<Band> selectedBand() const override { return band; }
-    void setResultText(ResultBox box, std::string_view text) override
-    {
-        boxes[static_cast<int>(box)] = QString::fromUtf8(text.data(), qsizetype(text.size()));
-        ++writes;
-    }
-    QStringList shown() const { return {boxes[0], boxes[1], boxes[2]}; }
-};
-
-// A reader with the kind chosen and its default resistor loaded, as the window does.
-struct Fixture
-{
-    FakeView view;
-    Reader reader {view};
-
-    explicit Fixture(Kind k)
-    {
-        view.kind = k;
-        reader.BaseValueShow(defaultResistor(k));
-    }
-    void set(Band b, const char *code)
-    {
-        view.band = b;
-        reader.SelectColorValue(code);
-    }
-};
-
-Kind kindOf(int bands)
-{
-    return AllKinds[bands - 4];
-}
-
-} // namespace
 
 class TestReader : public QObject
 {
@@ -125,9 +80,9 @@ void TestReader::readings()
     QFETCH(QStringList, codes);
     QFETCH(QStringList, shown);
 
-    Fixture f(kindOf(bands));
+    ReaderFixture f(kindOf(bands));
     for (int i = 0; i < codes.size(); ++i)
-        f.set(AllBands[i], codes[i].toUtf8().constData());
+        f.set(AllBands[i], codes[i]);
     QCOMPARE(f.view.shown(), shown);
 }
 
@@ -171,9 +126,9 @@ void TestReader::tolerance()
     QFETCH(QString, code);
     QFETCH(QString, text);
 
-    Fixture f(Kind::FourBands);
+    ReaderFixture f(Kind::FourBands);
     f.set(Band::D, "11");
-    f.set(Band::D, code.toUtf8().constData());
+    f.set(Band::D, code);
     QCOMPARE(f.view.boxes[1], text);
     QCOMPARE(f.view.boxes[0], "10 Ω");
 }
@@ -220,9 +175,9 @@ void TestReader::tempco()
     QFETCH(QString, code);
     QFETCH(QString, text);
 
-    Fixture f(Kind::SixBands);
+    ReaderFixture f(Kind::SixBands);
     f.set(Band::F, "6");
-    f.set(Band::F, code.toUtf8().constData());
+    f.set(Band::F, code);
     QCOMPARE(f.view.shown(), QStringList({"100 Ω", "±5.00 ％, J", text}));
 }
 
@@ -243,7 +198,7 @@ void TestReader::unusedBandsChangeOnlyTheCodeString()
     QFETCH(int, band);
     QFETCH(QString, codeString);
 
-    Fixture f(kindOf(bands));
+    ReaderFixture f(kindOf(bands));
     const QStringList before = f.view.shown();
     f.set(AllBands[band], "7");
     QCOMPARE(QString::fromStdString(f.reader.state().CodeString), codeString);
@@ -252,7 +207,7 @@ void TestReader::unusedBandsChangeOnlyTheCodeString()
 
 void TestReader::noBandSelectedRewritesTheSameReading()
 {
-    Fixture f(Kind::SixBands);
+    ReaderFixture f(Kind::SixBands);
     const QStringList before = f.view.shown();
     const ReaderState bandsBefore = f.reader.state();
     f.view.band.reset();
@@ -268,7 +223,7 @@ void TestReader::noBandSelectedRewritesTheSameReading()
 
 void TestReader::noKindSelectedLeavesTheBoxesEmpty()
 {
-    Fixture f(Kind::FourBands);
+    ReaderFixture f(Kind::FourBands);
     f.view.kind.reset();
     f.reader.BaseValueShow(defaultResistor(Kind::SixBands));
     QCOMPARE(f.view.shown(), QStringList({"", "", ""}));
@@ -289,11 +244,11 @@ void TestReader::multiplierOutsideDigitsKeepsTheValue()
 {
     QFETCH(QString, code);
 
-    Fixture f(Kind::FourBands);
+    ReaderFixture f(Kind::FourBands);
     f.set(Band::A, "4");
     f.set(Band::B, "7");
     f.set(Band::C, "2");
-    f.set(Band::C, code.toUtf8().constData());
+    f.set(Band::C, code);
     QCOMPARE(f.view.boxes[0], "4.7 ㏀");
     f.set(Band::D, "1");
     QCOMPARE(f.view.shown(), QStringList({"4.7 ㏀", "±1.00 ％, F", "-"}));
@@ -332,9 +287,9 @@ void TestReader::exactCodePoints()
     QFETCH(QString, text);
     QFETCH(int, lastCodePoint);
 
-    Fixture f(Kind::SixBands);
+    ReaderFixture f(Kind::SixBands);
     for (int i = 0; i < codes.size(); ++i)
-        f.set(AllBands[i], codes[i].toUtf8().constData());
+        f.set(AllBands[i], codes[i]);
     const QString shown = f.view.boxes[box];
     QCOMPARE(shown, text);
     QCOMPARE(shown.back().unicode(), lastCodePoint);
