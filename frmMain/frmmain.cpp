@@ -135,12 +135,10 @@ void frmMain::createControls()
     connect(Command13, &QPushButton::clicked, this, &frmMain::Command13_Click);
 
     std::sort(tabOrder.begin(), tabOrder.end());
-    QWidget *previous = nullptr;
-    for (const auto &[tab, widget] : tabOrder) {
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
+    std::vector<QWidget *> chain;
+    for (const auto &[tab, widget] : tabOrder)
+        chain.push_back(widget);
+    platform::setTabOrder(chain);
 }
 
 void frmMain::Form_Load()

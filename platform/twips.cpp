@@ -9,7 +9,7 @@ void placeInTwips(QWidget *widget, TwipRect rect)
     widget->setGeometry(toPixels(rect));
 }
 
-void setTabOrder(std::initializer_list<QWidget *> order)
+void setTabOrder(std::span<QWidget *const> order)
 {
     QWidget *previous = nullptr;
     for (QWidget *w : order) {
