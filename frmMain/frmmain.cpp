@@ -336,8 +336,8 @@ void frmMain::kindChosen(Kind kind)
 void frmMain::resetToDefault(Kind kind)
 {
     const DefaultResistor r = defaultResistor(kind);
-    m_reader.BaseValueShow(r);
-    explainReading();
+    const auto &v = r.values;
+    BaseValueShow(v[0], v[1], v[2], v[3], v[4], QString::fromStdString(v[5].text()));
     const auto &c = r.colours;
     BaseColorShow(c[0], c[1], c[2], c[3], c[4], QString::number(c[5]));
 }
