@@ -25,7 +25,7 @@ void colourClick(benchmark::State &state)
     NullView view;
     Reader reader(view);
     reader.BaseValueShow(defaultResistor(Kind::FiveBands));
-    static constexpr const char *codes[] = { "4", "7", "9", "2" };
+    static constexpr const char *codes[] = {"4", "7", "9", "2"};
     int i = 0;
     for (auto _ : state)
         reader.SelectColorValue(codes[i++ & 3]);
