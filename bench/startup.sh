@@ -154,11 +154,14 @@ for name in "${names[@]}"; do
     read -r ms ms_min ms_max < <(stats 1 "$work/$name")
     read -r kib _ kib_max < <(stats 2 "$work/$name")
     awk -v n="$(describe "$name")" -v ms="$ms" -v lo="$ms_min" -v hi="$ms_max" -v kib="$kib" \
-        -v kmax="$kib_max" -v fms="$floor_ms" -v fkib="$floor_kib" -v parts="$parts" 'BEGIN {
+        -v kmax="$kib_max" -v fms="$floor_ms" -v fkib="$floor_kib" -v parts="$parts" '
+        function tenth(x) { return int(x * 10 + (x < 0 ? -0.5 : 0.5)) / 10 + 0 } # + 0: no "-0.0"
+        BEGIN {
             line = sprintf("  %-38s %9.1f %6.1f %6.1f %12.1f %6.1f", n, ms, lo, hi,
                            kib / 1024, kmax / 1024)
             if (parts == "true" && n != "the floor")
-                line = line sprintf("   %+6.1f ms %+5.1f MiB", ms - fms, (kib - fkib) / 1024)
+                line = line sprintf("   %+6.1f ms %+5.1f MiB", tenth(ms - fms),
+                                    tenth((kib - fkib) / 1024))
             print line
         }'
 done
@@ -170,10 +173,11 @@ fi
 read -r app_ms _ _ < <(stats 1 "$work/app")
 read -r app_kib _ _ < <(stats 2 "$work/app")
 awk -v ams="$app_ms" -v akib="$app_kib" -v fms="$floor_ms" -v fkib="$floor_kib" \
-    -v tgoal="$time_goal" -v mgoal="$memory_goal" 'BEGIN {
+    -v tgoal="$time_goal" -v mgoal="$memory_goal" '
+    function tenth(x) { return int(x * 10 + (x < 0 ? -0.5 : 0.5)) / 10 + 0 } # + 0: no "-0.0"
+    BEGIN {
         ratio = ams / fms
-        extra = (akib - fkib) / 1024
-        extra = int(extra * 10 + (extra < 0 ? -0.5 : 0.5)) / 10 # no "-0.0"
+        extra = tenth((akib - fkib) / 1024)
         printf "  time   app/floor %.2f   (goal: within %.2f× the floor: %s)\n", ratio, tgoal,
                ratio <= tgoal ? "met" : "not met"
         printf "  memory app-floor %+.1f MiB   (goal: within %d MiB of the floor: %s)\n", extra,
