@@ -106,6 +106,9 @@ void frmMain::createControls()
         auto *button = this->*row.member = new QPushButton(Frame3);
         place(button, row.name, row.rect, row.tab);
         button->setAutoDefault(true); // Enter clicks the focused button, as Space does
+        // Painting its own background spares the frame behind a pressed button a repaint.
+        button->setBackgroundRole(QPalette::Window);
+        button->setAutoFillBackground(true);
         connect(button, &QPushButton::clicked, this, row.click);
     }
 
@@ -128,6 +131,15 @@ void frmMain::createControls()
         place(this->*row.member = new QLabel(Frame4), row.name, row.rect, -1);
     for (const auto &row : L::TextBoxes)
         place(this->*row.member = new QLineEdit(Frame4), row.name, row.rect, row.tab);
+    // Each result box overlaps the next by two pixels. Stacking the upper box on top and
+    // letting it paint its own background means a new value repaints that box alone, not a
+    // strip of its neighbour and the frame behind it as well.
+    for (auto row = L::TextBoxes.rbegin(); row != L::TextBoxes.rend(); ++row) {
+        QLineEdit *box = this->*row->member;
+        box->setBackgroundRole(QPalette::Window);
+        box->setAutoFillBackground(true);
+        box->raise();
+    }
 
     Command13 = new QPushButton(Frame4);
     place(Command13, "Command13", L::ResetButton.rect, L::ResetButton.tab);
