@@ -16,7 +16,7 @@ status=0
 
 echo "== start-up"
 if ! "$here/startup.sh" "$build/app/bandalyx" "$build/bench/bench_floor_startup" \
-    "$build/tests/tools/xwin" "${RUNS:-21}" | tee "$work/startup"; then
+    "$build/tools/xwin" "${RUNS:-21}" | tee "$work/startup"; then
     status=1
 fi
 
