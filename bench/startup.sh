@@ -40,34 +40,17 @@ if ! command -v Xvfb >/dev/null 2>&1; then
 fi
 
 work=$(mktemp -d)
-xvfb_pid=
 running=
 cleanup() {
     if [ -n "$running" ]; then kill -KILL "$running" 2>/dev/null || true; fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and writes its number once it accepts clients.
-mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
-    3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display=
-read -r -t 10 display <"$work/displayfd" || true
-if [ -z "$display" ]; then
-    cat "$work/xvfb.log" >&2
-    echo "start-up: Xvfb did not start" >&2
-    exit 1
-fi
-
-# Real X11 windows whatever the caller's environment says; the runtime dir silences Qt's warning.
-export DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
-unset WAYLAND_DISPLAY
+# shellcheck source=tools/xvfb.sh
+source "$(dirname "$0")/../tools/xvfb.sh"
+start_xvfb "$work" || { echo "start-up: Xvfb did not start" >&2; exit 1; }
 
 # One start: prints "<ms from exec to map> <VmHWM KiB>", then ends the program. The program is
 # not our child (xwin started it), so its end is awaited through xwin.

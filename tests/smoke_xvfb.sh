@@ -38,35 +38,18 @@ fail_app() {
 
 mkdir -p "$outdir"
 work=$(mktemp -d)
-xvfb_pid=
 app_pid=
 cleanup() {
     if [ -n "$app_pid" ]; then kill -KILL "$app_pid" 2>/dev/null || true; fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Xvfb chooses a free display number itself and writes it once it accepts clients, so there is
-# neither a race for a number with another test run nor a wait for the server to come up.
-mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
-    3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display=
-read -r -t 10 display <"$work/displayfd" || true
-if [ -z "$display" ]; then
-    cat "$work/xvfb.log" >&2
-    fail "Xvfb did not start"
-fi
-echo "Xvfb on :$display"
-
-# Real X11 windows whatever the caller's environment says; the runtime dir silences Qt's warning.
-export DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
-unset WAYLAND_DISPLAY
+# shellcheck source=tools/xvfb.sh
+source "$(dirname "$0")/../tools/xvfb.sh"
+start_xvfb "$work" || fail "Xvfb did not start"
+echo "Xvfb on $DISPLAY"
 
 # The program is this script's child, so that `wait` can give its exit status. `xwin wait`
 # subscribes to new windows before it looks at existing ones, so starting the program first is

@@ -1,0 +1,31 @@
+# shellcheck shell=bash
+# Sourced by the scripts that need a private X server (the real-window tests, the start-up
+# benchmark). start_xvfb WORKDIR starts Xvfb on a display it picks itself, exports DISPLAY for
+# real X11 windows and sets xvfb_pid; stop_xvfb ends it. Returns non-zero if no server came up.
+xvfb_pid=
+
+start_xvfb() {
+    local work=$1 display=
+    # Xvfb picks a free display itself and writes its number once it accepts clients, so there
+    # is neither a race for a number nor a wait for the server to come up.
+    mkfifo "$work/displayfd"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    read -r -t 10 display <"$work/displayfd" || true
+    if [ -z "$display" ]; then
+        cat "$work/xvfb.log" >&2
+        return 1
+    fi
+    # Real X11 windows whatever the caller's environment says; the runtime dir silences Qt.
+    export DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
+    unset WAYLAND_DISPLAY
+}
+
+stop_xvfb() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=
+    fi
+}
