@@ -51,7 +51,7 @@ public:
         m_button->setGeometry(8, 8, 49, 25);
         m_text->setGeometry(72, 8, 113, 18);
         m_text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_text->setText(QStringLiteral("10 Ω"));
+        m_text->setText(QStringLiteral("10 Ω"));
         m_band->setGeometry(33, 40, 9, 45);
         connect(m_button, &QPushButton::clicked, this, &FloorWindow::onClick);
     }
@@ -64,7 +64,7 @@ private:
     void onClick()
     {
         m_odd = !m_odd;
-        m_text->setText(m_odd ? QStringLiteral("11 Ω") : QStringLiteral("12 Ω"));
+        m_text->setText(m_odd ? QStringLiteral("11 Ω") : QStringLiteral("12 Ω"));
         m_band->setColour(m_odd ? Red : Brown);
     }
 

@@ -98,7 +98,7 @@ constexpr std::array<Caption, 9> LabelCaptions {{
     {"F", "F"},
 }};
 
-constexpr std::array<const char *, 3> TextContents {"10 Ω", "±5.00 ％, J", "-"};
+constexpr std::array<const char *, 3> TextContents {"10 Ω", "±5.00 ％, J", "-"};
 
 // Where the reader window has its controls, in pixels, so both windows cover the same area.
 constexpr std::array<QRect, 4> FrameRects {{

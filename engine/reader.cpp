@@ -263,7 +263,7 @@ void Reader::ToleranceUnitValue(std::string_view code)
             m_state.ToleranceText = *tolerance;
     }
     // A value kept from an earlier reading already carries its unit; a second unit would
-    // corrupt it ("10 Ω" would turn into "1 ㏀").
+    // corrupt it ("10 Ω" would turn into "1 ㏀").
     if (isDigits(m_state.ValueText))
         m_state.ValueText = withUnit(m_state.ValueText);
 }
