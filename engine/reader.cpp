@@ -93,13 +93,14 @@ std::optional<int> codeOfText(std::string_view text)
     return std::nullopt;
 }
 
-} // namespace
-
+// Characters, not bytes, of a UTF-8 text.
 std::size_t characterCount(std::string_view utf8)
 {
     return static_cast<std::size_t>(
         std::count_if(utf8.begin(), utf8.end(), [](char c) { return !isContinuationByte(c); }));
 }
+
+} // namespace
 
 std::string BandValue::text() const
 {

@@ -99,9 +99,7 @@ private:
     ReaderState m_state;
 };
 
-// Exported for the tests and the fuzzer: the unit step on a plain digit text.
+// The unit step on a plain digit text ("4700" -> "4.7 ㏀"); the explanations use it too.
 std::string withUnit(std::string_view digits);
-// Characters, not bytes, of a UTF-8 text.
-std::size_t characterCount(std::string_view utf8);
 
 } // namespace bandalyx

@@ -51,7 +51,6 @@ public:
     void SelectColorShow(int code);
     void CmdSelectShow(const bandalyx::CodeSet &enabled);
 
-    const bandalyx::ReaderState &readerState() const { return m_reader.state(); }
     frmGuide *guideWindow() const;
     frmAbout *aboutWindow() const;
 
