@@ -10,6 +10,7 @@
 #include "frmAbout/frmabout.h"
 #include "frmAbout/spacebreaklabel.h"
 #include "platform/window.h"
+#include "tools/imagecompare.h"
 
 namespace {
 
@@ -458,8 +459,8 @@ void TestFrmAbout::programIcon()
     const QImage expected(QStringLiteral(":/bandalyx-16.png"));
     QVERIFY(!expected.isNull());
     const QImage shown = m_about->windowIcon().pixmap(QSize(16, 16)).toImage();
-    QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
-             expected.convertToFormat(QImage::Format_ARGB32));
+    const auto d = imagecompare::difference(expected, shown);
+    QVERIFY2(!d, qPrintable(imagecompare::describe(d)));
 }
 
 void TestFrmAbout::modelessWithoutOwner()

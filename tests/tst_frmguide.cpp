@@ -9,6 +9,7 @@
 #include "frmGuide/frmguide.h"
 #include "platform/picturebox.h"
 #include "platform/window.h"
+#include "tools/imagecompare.h"
 
 using namespace bandalyx;
 using Layout = ColourChartLayout;
@@ -161,8 +162,9 @@ private slots:
         const QImage icon(QStringLiteral(":/bandalyx-16.png"));
         QVERIFY(!icon.isNull());
         frmGuide w;
-        QCOMPARE(w.windowIcon().pixmap(QSize(16, 16), 1.0).toImage().convertToFormat(icon.format()),
-                 icon);
+        const auto d
+            = imagecompare::difference(icon, w.windowIcon().pixmap(QSize(16, 16), 1.0).toImage());
+        QVERIFY2(!d, qPrintable(imagecompare::describe(d)));
     }
 
     void chartIsRenderedOnFirstShow()
@@ -185,7 +187,8 @@ private slots:
         // The picture starts 40 pixels down and the whole chart fits below, at its own size.
         const QRect place(scaled(QPoint(0, 40), shown.devicePixelRatio()), chart.size());
         QVERIFY(shown.rect().contains(place));
-        QCOMPARE(shown.copy(place), chart);
+        const auto d = imagecompare::difference(chart, shown.copy(place));
+        QVERIFY2(!d, qPrintable(imagecompare::describe(d)));
     }
 
     void chartSize_data()

@@ -17,6 +17,7 @@
 #include "platform/shape.h"
 #include "platform/twips.h"
 #include "platform/window.h"
+#include "tools/imagecompare.h"
 
 using platform::toPixels;
 
@@ -127,7 +128,8 @@ private:
             for (int x = r.left(); x <= r.right(); ++x) {
                 const QColor c = seen.pixelColor(x, y);
                 black += c == Black;
-                pictureShows += c != Black && c == under.pixelColor(x, y);
+                pictureShows
+                    += c != Black && imagecompare::withinOneStep(c.rgb(), under.pixel(x, y));
             }
         }
         const int area = r.width() * r.height();

@@ -15,6 +15,8 @@
 #include <QPainterPath>
 #include <QString>
 
+#include "tools/imagecompare.h"
+
 namespace {
 
 // One picture we ship: its file stem, its size in logical pixels and how it is drawn.
@@ -180,7 +182,8 @@ QImage render(const Art &art, int scale)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-// Returns false, after saying why on one line, when the file differs from a fresh drawing.
+// Returns false, after saying why on one line, when the file differs from a fresh drawing by
+// more than the rounding of a blend, which differs between processors.
 bool matches(const QImage &drawn, const QString &path)
 {
     const QImage loaded(path);
@@ -193,19 +196,9 @@ bool matches(const QImage &drawn, const QString &path)
                      loaded.width(), loaded.height(), drawn.width(), drawn.height());
         return false;
     }
-    const QImage file = loaded.convertToFormat(QImage::Format_ARGB32);
-    long differing = 0;
-    QPoint first;
-    for (int y = 0; y < drawn.height(); ++y) {
-        for (int x = 0; x < drawn.width(); ++x) {
-            if (file.pixel(x, y) != drawn.pixel(x, y) && differing++ == 0)
-                first = QPoint(x, y);
-        }
-    }
-    if (differing > 0) {
-        std::fprintf(stderr,
-                     "makeart: %s: %ld pixel(s) differ from the drawing, first at (%d, %d)\n",
-                     qPrintable(path), differing, first.x(), first.y());
+    if (const auto d = imagecompare::difference(drawn, loaded)) {
+        std::fprintf(stderr, "makeart: %s differs from the drawing: %s\n", qPrintable(path),
+                     qPrintable(imagecompare::describe(d)));
         return false;
     }
     return true;
@@ -264,9 +257,9 @@ bool icoMatches(const QList<QImage> &drawn, const QString &path)
         return false;
     }
     for (qsizetype i = 0; i < drawn.size(); ++i) {
-        if (loaded[i].convertToFormat(QImage::Format_ARGB32) != drawn[i]) {
-            std::fprintf(stderr, "makeart: %s: image %d differs from the drawing\n",
-                         qPrintable(path), int(i));
+        if (const auto d = imagecompare::difference(drawn[i], loaded[i])) {
+            std::fprintf(stderr, "makeart: %s: image %d differs from the drawing: %s\n",
+                         qPrintable(path), int(i), qPrintable(imagecompare::describe(d)));
             return false;
         }
     }
