@@ -56,6 +56,10 @@ frmGuide::frmGuide()
     platform::placeInTwips(Command3, geometryOf(Control::Command3));
     platform::placeInTwips(Picture1, geometryOf(Control::Picture1));
 
+    // Enter presses the focused button, as Space does and as in the other windows.
+    for (QPushButton *b : {Command1, Command2, Command3})
+        b->setAutoDefault(true);
+
     platform::setTabOrder({Command3, Command1, Command2, Picture1});
     Command3->setFocus();
 

@@ -122,12 +122,16 @@ private slots:
     void arrowButtonsChangeNothing_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("back") << "Command1";
-        QTest::newRow("forward") << "Command2";
+        QTest::addColumn<int>("key"); // 0: a mouse click
+        QTest::newRow("back") << "Command1" << 0;
+        QTest::newRow("forward") << "Command2" << 0;
+        QTest::newRow("back by Return") << "Command1" << int(Qt::Key_Return);
+        QTest::newRow("forward by Enter") << "Command2" << int(Qt::Key_Enter);
     }
     void arrowButtonsChangeNothing()
     {
         QFETCH(QString, name);
+        QFETCH(int, key);
 
         ShownGuide guide;
         QVERIFY(guide.ready());
@@ -140,18 +144,35 @@ private slots:
         const QImage before = guide.window->grab().toImage();
         const QList<QWidget *> windows = QApplication::topLevelWidgets();
 
-        QTest::mouseClick(b, Qt::LeftButton);
+        if (key == 0)
+            QTest::mouseClick(b, Qt::LeftButton);
+        else
+            QTest::keyClick(b, Qt::Key(key));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(guide.window && guide.window->isVisible());
         QCOMPARE(guide.window->grab().toImage(), before);
         QCOMPARE(QApplication::topLevelWidgets(), windows);
     }
 
+    void closeButtonDiscardsTheWindow_data()
+    {
+        QTest::addColumn<int>("key"); // 0: a mouse click
+        QTest::newRow("click") << 0;
+        QTest::newRow("space") << int(Qt::Key_Space);
+        QTest::newRow("return") << int(Qt::Key_Return);
+        QTest::newRow("enter on the keypad") << int(Qt::Key_Enter);
+    }
     void closeButtonDiscardsTheWindow()
     {
+        QFETCH(int, key);
         ShownGuide guide;
         QVERIFY(guide.ready());
-        QTest::mouseClick(guide.child("Command3"), Qt::LeftButton);
+        QWidget *close = guide.child("Command3");
+        QCOMPARE(QApplication::focusWidget(), close);
+        if (key == 0)
+            QTest::mouseClick(close, Qt::LeftButton);
+        else
+            QTest::keyClick(close, Qt::Key(key));
         QVERIFY(guide.window && !guide.window->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(guide.window.isNull());
