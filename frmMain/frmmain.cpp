@@ -115,6 +115,7 @@ void frmMain::createControls()
     for (const auto &row : L::Options) {
         auto *option = this->*row.member = new QRadioButton(this->*row.frame);
         place(option, row.name, row.rect, row.tab);
+        platform::keepTabStopOnSelected(option);
         platform::onSelected(option, this, row.click);
     }
 

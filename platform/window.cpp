@@ -38,6 +38,23 @@ void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client)
     window->setGeometry(QRect(topLeft, window->size()));
 }
 
+void keepTabStopOnSelected(QRadioButton *option)
+{
+    QObject::connect(option, &QRadioButton::toggled, option, [option](bool on) {
+        if (!on || !option->parentWidget())
+            return;
+        // The group is every auto-exclusive option of the same parent.
+        for (QRadioButton *o : option->parentWidget()->findChildren<QRadioButton *>(
+                 QString(), Qt::FindDirectChildrenOnly)) {
+            if (!o->autoExclusive())
+                continue;
+            const Qt::FocusPolicy policy = o->focusPolicy();
+            o->setFocusPolicy(o == option ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                          : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+        }
+    });
+}
+
 void useDialogFont()
 {
     QFont font(QStringLiteral("NanumGothic"));

@@ -22,6 +22,12 @@ void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client = nullpt
 // The one font every caption uses: a Hangul dialog font at the size dialogs use at 96 dpi.
 void useDialogFont();
 
+// Makes the selected option of the option's group its only tab stop, after every change of
+// selection by a click, a key or code: Tab then meets the group once, at the place of its
+// selected option. Qt on its own keeps the option focused last, which may be unselected or
+// disabled by now.
+void keepTabStopOnSelected(QRadioButton *option);
+
 // Runs `handler` whenever the option becomes selected, by a click or from code.
 template<typename Receiver>
 void onSelected(QRadioButton *option, Receiver *receiver, void (Receiver::*handler)())

@@ -174,6 +174,8 @@ private slots:
     void geometry_data();
     void geometry();
     void tabOrder();
+    void tabMeetsTheSelectedBandOnce_data();
+    void tabMeetsTheSelectedBandOnce();
     void fixedFrame();
     void menusOpenOneWindowEach_data();
     void menusOpenOneWindowEach();
@@ -585,6 +587,70 @@ void TestFrmMain::tabOrder()
         while (w->objectName().isEmpty() || w->focusPolicy() == Qt::NoFocus);
     }
     QCOMPARE(chain, expected);
+}
+
+void TestFrmMain::tabMeetsTheSelectedBandOnce_data()
+{
+    QTest::addColumn<int>("kindOption");
+    QTest::addColumn<int>("bandOption");
+    QTest::addColumn<bool>("byKeys"); // else selected from code, the focus staying where it is
+    QTest::addColumn<int>("thenKindOption"); // chosen by keys afterwards; 0 for none
+    QTest::addColumn<QString>("before"); // the stop just before the band group's
+
+    QTest::newRow("E by keys, then 4 bands by keys: A, disabled E is no stop")
+        << 2 << 8 << true << 1 << "Option1";
+    // Gold and silver, the last colour stops, are off for the tempco band.
+    QTest::newRow("F selected from code: F, not the A last focused")
+        << 3 << 9 << false << 0 << "Command10";
+}
+
+void TestFrmMain::tabMeetsTheSelectedBandOnce()
+{
+    QFETCH(int, kindOption);
+    QFETCH(int, bandOption);
+    QFETCH(bool, byKeys);
+    QFETCH(int, thenKindOption);
+    QFETCH(QString, before);
+
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    choose(kindOption); // a click leaves the focus on the kind
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), option(4));
+    if (byKeys) {
+        for (int n = 4; n < bandOption; ++n)
+            press(Qt::Key_Right);
+    } else {
+        option(bandOption)->setChecked(true);
+    }
+    QVERIFY(option(bandOption)->isChecked());
+    if (thenKindOption != 0) {
+        for (int i = 0; i < 40 && QApplication::focusWidget()->parent() != option(1)->parent(); ++i)
+            press(Qt::Key_Tab, Qt::ShiftModifier);
+        for (int n = kindOption; n > thenKindOption; --n)
+            press(Qt::Key_Left);
+        QVERIFY(option(thenKindOption)->isChecked());
+    }
+
+    // One whole cycle, from the next stop back to it: the focus itself may rest on an option
+    // that is no longer a stop.
+    press(Qt::Key_Tab);
+    QStringList cycle;
+    QWidget *start = QApplication::focusWidget();
+    do {
+        press(Qt::Key_Tab);
+        cycle << QApplication::focusWidget()->objectName();
+    } while (QApplication::focusWidget() != start && cycle.size() < 60);
+    const QStringList bands = cycle.filter(QRegularExpression("^Option[4-9]$"));
+    QWidget *selected = option(4);
+    for (int n = 5; n <= 9; ++n)
+        selected = option(n)->isChecked() ? option(n) : selected;
+    QCOMPARE(bands, QStringList {selected->objectName()});
+    const qsizetype at = cycle.indexOf(bands.first());
+    QCOMPARE(cycle.value((at + cycle.size() - 1) % cycle.size()), before);
 }
 
 void TestFrmMain::fixedFrame()
