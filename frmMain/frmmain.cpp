@@ -53,6 +53,9 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("frmMain"));
     createControls();
     Form_Load();
+    // Only now does the menu bar hold its captions and so have its real height, which the
+    // client area is placed below.
+    platform::placeClientAt(this, L::ClientPosition, centralWidget());
 }
 
 frmMain::~frmMain()
@@ -85,7 +88,6 @@ void frmMain::createControls()
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 
     platform::setFixedDialogFrame(this, L::ClientSize, platform::TaskBar::OwnEntry, client);
-    platform::placeClientAt(this, L::ClientPosition, client);
     setWindowIcon(QIcon(QStringLiteral(":/bandalyx-16.png")));
 
     std::vector<std::pair<int, QWidget *>> tabOrder;

@@ -32,6 +32,10 @@ void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar, QW
 
 void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client)
 {
+    // The layout puts the client below the menu bar; asking it now measures the bar as it
+    // stands, so call this once the bar has its captions.
+    if (client && window->layout())
+        window->layout()->activate();
     const int menuBarHeight = client ? client->y() : 0;
     // setGeometry places the client area; move() would place the window manager's frame.
     const QPoint topLeft(toPixels(screenTwips.x()), toPixels(screenTwips.y()) - menuBarHeight);

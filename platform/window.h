@@ -16,7 +16,7 @@ void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar,
                          QWidget *client = nullptr);
 
 // Places the window so that the top-left corner of its client area (below any menu bar)
-// lands at the given screen position in twips.
+// lands at the given screen position in twips. A menu bar must have its captions by then.
 void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client = nullptr);
 
 // The one font every caption uses: a Hangul dialog font at the size dialogs use at 96 dpi.

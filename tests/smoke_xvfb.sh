@@ -2,7 +2,8 @@
 # Runs Bandalyx on a private Xvfb server, photographs its window and closes it the way a window
 # manager would; the program must then exit with status 0 within 5 s.
 # On the way it opens and photographs the About box (Alt+A) and the guide (Alt+H), and closes
-# the main window while both are open.
+# the main window while both are open. Then it starts the program again under a window manager
+# (openbox), which frames it as a desktop would, and reads where the client area landed.
 # Exit status 77 (a skip for CTest) when Xvfb is not installed.
 set -euo pipefail
 
@@ -39,8 +40,10 @@ fail_app() {
 mkdir -p "$outdir"
 work=$(mktemp -d)
 app_pid=
+wm_pid=
 cleanup() {
     if [ -n "$app_pid" ]; then kill -KILL "$app_pid" 2>/dev/null || true; fi
+    if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
     stop_xvfb
     rm -rf "$work"
 }
@@ -87,3 +90,28 @@ wait "$app_pid" || status=$?
 app_pid=
 [ "$status" -eq 0 ] || fail "Bandalyx exited with status $status"
 echo "Bandalyx exited with status 0"
+
+# The client area, below the menu bar, belongs at (6270, 2235) twips: (418, 149) pixels. The
+# resistor picture stands 16, 24 pixels into it (Frame4 at 8, 8, and Picture2 at 8, 16 in the
+# frame); its left end, clear of every band, shows where it landed.
+if ! command -v openbox >/dev/null 2>&1; then
+    echo "SKIP: the placement under a window manager needs openbox (Debian package openbox)"
+    exit 0
+fi
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+"$xwin" manager 5000 || fail "openbox did not start"
+"$bandalyx" &
+app_pid=$!
+main=$("$xwin" wait --pid "$app_pid" "$title" 10000) || fail_app "no main window under openbox"
+resistor="$(dirname "$0")/../resources/resistor.png"
+at=$("$xwin" locate "$main" "$resistor" 0 0 33 73) || fail_app "the resistor picture is not shown"
+[ "$at" = "434 173" ] ||
+    fail_app "under openbox the resistor picture is at ($at), not (434 173): the client area is misplaced"
+echo "under openbox the client area is at (418, 149)"
+"$xwin" close "$main" || fail_app "cannot close the main window under openbox"
+"$xwin" exited "$app_pid" 5000 || fail_app "Bandalyx still running under openbox after closing"
+status=0
+wait "$app_pid" || status=$?
+app_pid=
+[ "$status" -eq 0 ] || fail "Bandalyx exited with status $status under openbox"

@@ -1,6 +1,6 @@
 // Drives real X11 windows for tests: starts a program and times its first window, then finds,
-// photographs, closes and types into windows by title. Made for a server without a window
-// manager (Xvfb), where top-level windows are the root window's children.
+// photographs, locates pictures in, closes and types into windows by title. Made for Xvfb,
+// with or without a window manager framing the windows.
 #include <algorithm>
 #include <bit>
 #include <cerrno>
@@ -169,17 +169,27 @@ public:
             || *reinterpret_cast<const long *>(pid->constData()) == wanted.pid;
     }
 
-    // Bottom to top in stacking order, as the server lists them.
+    // Bottom to top in stacking order, as the server lists them. Under a window manager a
+    // program's window is a child of the manager's frame, so frames are looked into as well.
     std::vector<Window> topLevels() const
+    {
+        std::vector<Window> list;
+        addChildren(m_root, 2, list);
+        return list;
+    }
+
+    void addChildren(Window parentWindow, int depth, std::vector<Window> &list) const
     {
         Window rootOut, parent, *children = nullptr;
         unsigned int count = 0;
-        std::vector<Window> list;
-        if (XQueryTree(m_dpy, m_root, &rootOut, &parent, &children, &count) && children) {
-            list.assign(children, children + count);
-            XFree(children);
+        if (!XQueryTree(m_dpy, parentWindow, &rootOut, &parent, &children, &count) || !children)
+            return;
+        for (unsigned int i = 0; i < count; ++i) {
+            list.push_back(children[i]);
+            if (depth > 1)
+                addChildren(children[i], depth - 1, list);
         }
-        return list;
+        XFree(children);
     }
 
     // A window given as 0x<hex id>, or by title (the topmost of that title if there are
@@ -234,10 +244,13 @@ public:
                 XNextEvent(m_dpy, &ev);
                 const double at = nowMs();
                 Window w = 0;
+                // Watching the new window's own structure too sees it mapped after a window
+                // manager has moved it into a frame, away from the root.
                 if (ev.type == CreateNotify && ev.xcreatewindow.parent == m_root)
-                    XSelectInput(m_dpy, ev.xcreatewindow.window, PropertyChangeMask);
-                else if (ev.type == MapNotify && ev.xmap.event == m_root)
-                    XSelectInput(m_dpy, w = ev.xmap.window, PropertyChangeMask);
+                    XSelectInput(m_dpy, ev.xcreatewindow.window,
+                                 PropertyChangeMask | StructureNotifyMask);
+                else if (ev.type == MapNotify)
+                    w = ev.xmap.window;
                 else if (ev.type == PropertyNotify
                          && (ev.xproperty.atom == XA_WM_NAME || ev.xproperty.atom == m_netWmName
                              || ev.xproperty.atom == m_netWmPid))
@@ -364,10 +377,10 @@ int waitGone(const char *win, int timeoutMs)
 }
 
 // Right after mapping a window may not be painted yet, so wait until it has had no damage for
-// `settleMs` (at most 5 s), then read its area from the root window.
-int shot(const char *win, const char *outPath, int settleMs)
+// `settleMs` (at most 5 s), then read its area from the root window. `origin` receives where
+// the image's top-left pixel is on the screen.
+QImage grab(const Screen &screen, const char *win, int settleMs, QPoint *origin)
 {
-    Screen screen;
     Display *dpy = screen.dpy();
     const Window w = screen.find(win);
     int damageEvent = 0, damageError = 0;
@@ -419,9 +432,52 @@ int shot(const char *win, const char *outPath, int settleMs)
         }
     }
     XDestroyImage(image);
-    if (!out.save(QString::fromLocal8Bit(outPath), "PNG"))
+    *origin = QPoint(left, top);
+    return out;
+}
+
+int shot(const char *win, const char *outPath, int settleMs)
+{
+    Screen screen;
+    QPoint origin;
+    if (!grab(screen, win, settleMs, &origin).save(QString::fromLocal8Bit(outPath), "PNG"))
         fail("cannot write %s", outPath);
     return 0;
+}
+
+// Prints the screen position at which the window shows the part `x y w h` of an opaque image,
+// pixel for pixel: where a known picture landed tells where its container is.
+int locate(const char *win, const char *imagePath, const char *const part[4])
+{
+    const QImage image(QString::fromLocal8Bit(imagePath));
+    if (image.isNull())
+        fail("cannot read %s", imagePath);
+    const QRect rect(int(parseNumber(part[0], 0, image.width() - 1, "a left edge")),
+                     int(parseNumber(part[1], 0, image.height() - 1, "a top edge")),
+                     int(parseNumber(part[2], 1, image.width(), "a width")),
+                     int(parseNumber(part[3], 1, image.height(), "a height")));
+    if (!image.rect().contains(rect))
+        fail("the part lies outside %s", imagePath);
+    const QImage wanted = image.copy(rect).convertToFormat(QImage::Format_RGB32);
+    Screen screen;
+    QPoint origin;
+    const QImage seen = grab(screen, win, 200, &origin);
+    const auto matchesAt = [&](int left, int top) {
+        for (int y = 0; y < wanted.height(); ++y)
+            for (int x = 0; x < wanted.width(); ++x)
+                if (seen.pixel(left + x, top + y) != wanted.pixel(x, y))
+                    return false;
+        return true;
+    };
+    for (int top = 0; top + wanted.height() <= seen.height(); ++top) {
+        for (int left = 0; left + wanted.width() <= seen.width(); ++left) {
+            if (matchesAt(left, top)) {
+                std::printf("%d %d\n", origin.x() + left, origin.y() + top);
+                return 0;
+            }
+        }
+    }
+    fail("window %s does not show that part of %s", win, imagePath);
 }
 
 // What a window manager does when the user clicks a window's close box.
@@ -497,6 +553,27 @@ int key(const char *win, const char *chord)
     return 0;
 }
 
+// Waits until a window manager has announced itself on the root window.
+int waitManager(int timeoutMs)
+{
+    Screen screen;
+    const Atom check = XInternAtom(screen.dpy(), "_NET_SUPPORTING_WM_CHECK", False);
+    XSelectInput(screen.dpy(), screen.root(), PropertyChangeMask);
+    XSync(screen.dpy(), False);
+    const double deadline = nowMs() + timeoutMs;
+    for (;;) {
+        Atom type = 0;
+        if (screen.property(screen.root(), check, &type))
+            return 0;
+        while (XPending(screen.dpy())) {
+            XEvent ev;
+            XNextEvent(screen.dpy(), &ev);
+        }
+        if (screen.block(deadline, -1) == Ready::Timeout)
+            fail("no window manager within %d ms", timeoutMs);
+    }
+}
+
 // Only waits: the exit status is the parent's to collect (the test script's `wait`).
 int waitExit(pid_t pid, int timeoutMs)
 {
@@ -533,9 +610,11 @@ int usage()
                "       xwin wait [--pid PID] [--exclude 0xID]... TITLE TIMEOUT_MS\n"
                "       xwin gone WIN TIMEOUT_MS\n"
                "       xwin shot WIN OUT.png [SETTLE_MS]\n"
+               "       xwin locate WIN IMAGE.png X Y WIDTH HEIGHT\n"
                "       xwin close WIN\n"
                "       xwin key WIN CHORD\n"
                "       xwin exited PID TIMEOUT_MS\n"
+               "       xwin manager TIMEOUT_MS\n"
                "       xwin vmhwm PID\n"
                "WIN is a window title or a 0x window id.\n",
                stderr);
@@ -571,12 +650,16 @@ int main(int argc, char *argv[])
         return waitGone(args[0], parseMs(args[1]));
     if (command == "shot" && (n == 2 || n == 3))
         return shot(args[0], args[1], n == 3 ? parseMs(args[2]) : 200);
+    if (command == "locate" && n == 6)
+        return locate(args[0], args[1], args + 2);
     if (command == "close" && n == 1)
         return closeWindow(args[0]);
     if (command == "key" && n == 2)
         return key(args[0], args[1]);
     if (command == "exited" && n == 2)
         return waitExit(parsePid(args[0]), parseMs(args[1]));
+    if (command == "manager" && n == 1)
+        return waitManager(parseMs(args[0]));
     if (command == "vmhwm" && n == 1)
         return vmhwm(parsePid(args[0]));
     return usage();
