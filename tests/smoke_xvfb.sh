@@ -40,10 +40,9 @@ fail_app() {
 mkdir -p "$outdir"
 work=$(mktemp -d)
 app_pid=
-wm_pid=
 cleanup() {
     if [ -n "$app_pid" ]; then kill -KILL "$app_pid" 2>/dev/null || true; fi
-    if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
+    stop_window_manager
     stop_xvfb
     rm -rf "$work"
 }
@@ -98,9 +97,7 @@ if ! command -v openbox >/dev/null 2>&1; then
     echo "SKIP: the placement under a window manager needs openbox (Debian package openbox)"
     exit 0
 fi
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-"$xwin" manager 5000 || fail "openbox did not start"
+start_window_manager "$work" || fail "openbox did not start"
 "$bandalyx" &
 app_pid=$!
 main=$("$xwin" wait --pid "$app_pid" "$title" 10000) || fail_app "no main window under openbox"

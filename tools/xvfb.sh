@@ -2,6 +2,7 @@
 # Sourced by the scripts that need a private X server (the real-window tests, the start-up
 # benchmark). start_xvfb WORKDIR starts Xvfb on a display it picks itself, exports DISPLAY for
 # real X11 windows and sets xvfb_pid; stop_xvfb ends it. Returns non-zero if no server came up.
+# start_window_manager and stop_window_manager (below) do the same for openbox.
 xvfb_pid=
 
 start_xvfb() {
@@ -27,5 +28,31 @@ stop_xvfb() {
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
         xvfb_pid=
+    fi
+}
+
+# start_window_manager WORKDIR starts openbox on the server and sets wm_pid; it returns once
+# openbox has finished starting and manages windows (an earlier window may never be mapped).
+# Returns non-zero if it did not come up.
+wm_pid=
+
+start_window_manager() {
+    local work=$1 ready=
+    mkfifo "$work/wmready"
+    openbox --sm-disable --startup "sh -c 'echo ready >\"$work/wmready\"'" \
+        >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    read -r -t 10 ready <"$work/wmready" || true
+    if [ "$ready" != ready ]; then
+        cat "$work/openbox.log" >&2
+        return 1
+    fi
+}
+
+stop_window_manager() {
+    if [ -n "$wm_pid" ]; then
+        kill "$wm_pid" 2>/dev/null || true
+        wait "$wm_pid" 2>/dev/null || true
+        wm_pid=
     fi
 }

@@ -257,6 +257,14 @@ public:
                     w = ev.xproperty.window;
                 if (w && isWanted(w, wanted))
                     return std::pair {w, at};
+                // A window manager may map a program's window before the frame around it,
+                // when it is not yet viewable: look again once the frame is mapped.
+                if (ev.type == MapNotify && ev.xmap.event == m_root) {
+                    for (const Window inner : topLevels()) {
+                        if (isWanted(inner, wanted))
+                            return std::pair {inner, at};
+                    }
+                }
             }
             *why = block(deadline, other);
             if (*why != Ready::X)
@@ -336,7 +344,7 @@ int waitWindow(const Wanted &wanted, int timeoutMs)
         fail("process %d is not running", int(wanted.pid));
     const double deadline = nowMs() + timeoutMs;
     for (const Window w : screen.topLevels()) {
-        XSelectInput(screen.dpy(), w, PropertyChangeMask);
+        XSelectInput(screen.dpy(), w, PropertyChangeMask | StructureNotifyMask);
         if (screen.isWanted(w, wanted)) {
             std::printf("0x%lx\n", w);
             return 0;
@@ -553,27 +561,6 @@ int key(const char *win, const char *chord)
     return 0;
 }
 
-// Waits until a window manager has announced itself on the root window.
-int waitManager(int timeoutMs)
-{
-    Screen screen;
-    const Atom check = XInternAtom(screen.dpy(), "_NET_SUPPORTING_WM_CHECK", False);
-    XSelectInput(screen.dpy(), screen.root(), PropertyChangeMask);
-    XSync(screen.dpy(), False);
-    const double deadline = nowMs() + timeoutMs;
-    for (;;) {
-        Atom type = 0;
-        if (screen.property(screen.root(), check, &type))
-            return 0;
-        while (XPending(screen.dpy())) {
-            XEvent ev;
-            XNextEvent(screen.dpy(), &ev);
-        }
-        if (screen.block(deadline, -1) == Ready::Timeout)
-            fail("no window manager within %d ms", timeoutMs);
-    }
-}
-
 // Only waits: the exit status is the parent's to collect (the test script's `wait`).
 int waitExit(pid_t pid, int timeoutMs)
 {
@@ -614,7 +601,6 @@ int usage()
                "       xwin close WIN\n"
                "       xwin key WIN CHORD\n"
                "       xwin exited PID TIMEOUT_MS\n"
-               "       xwin manager TIMEOUT_MS\n"
                "       xwin vmhwm PID\n"
                "WIN is a window title or a 0x window id.\n",
                stderr);
@@ -658,8 +644,6 @@ int main(int argc, char *argv[])
         return key(args[0], args[1]);
     if (command == "exited" && n == 2)
         return waitExit(parsePid(args[0]), parseMs(args[1]));
-    if (command == "manager" && n == 1)
-        return waitManager(parseMs(args[0]));
     if (command == "vmhwm" && n == 1)
         return vmhwm(parsePid(args[0]));
     return usage();
