@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     platform::useDialogFont();
 
-    frmMain window;
+    ui::frmMain window;
     window.show();
     return QApplication::exec();
 }

@@ -290,7 +290,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     platform::useDialogFont();
 
-    frmMain reader;
+    ui::frmMain reader;
     FloorWindow floor;
     for (QWidget *w : {static_cast<QWidget *>(&reader), static_cast<QWidget *>(&floor)}) {
         w->show();

@@ -23,6 +23,7 @@
 
 #include "bench/floorwidgets.h"
 #include "frmGuide/frmguide.h"
+#include "frmMain/layout.h"
 #include "platform/window.h"
 
 namespace {
@@ -100,49 +101,79 @@ constexpr std::array<Caption, 9> LabelCaptions {{
 
 constexpr std::array<const char *, 3> TextContents {"10 Ω", "±5.00 ％, J", "-"};
 
-// Where the reader window has its controls, in pixels, so both windows cover the same area.
-constexpr std::array<QRect, 4> FrameRects {{
-    {208, 8, 209, 41},
-    {208, 56, 209, 41},
-    {208, 104, 209, 137},
-    {8, 8, 193, 233},
-}};
-constexpr std::array<QRect, 9> OptionRects {{
-    {8, 16, 65, 17},
-    {80, 16, 65, 17},
-    {152, 16, 41, 17},
-    {8, 16, 73, 17},
-    {40, 16, 65, 17},
-    {72, 16, 65, 17},
-    {104, 16, 65, 17},
-    {136, 16, 65, 17},
-    {168, 16, 25, 17},
-}};
-constexpr QRect PictureRect {8, 16, 177, 73};
-constexpr std::array<QRect, 6> BandRects {{
-    {33, 7, 9, 61},
-    {62, 15, 9, 45},
-    {76, 15, 9, 45},
-    {93, 15, 9, 45},
-    {109, 15, 9, 45},
-    {137, 7, 9, 61},
-}};
-constexpr std::array<QRect, 3> ValueLabelRects {{
-    {8, 120, 65, 17},
-    {8, 136, 65, 17},
-    {8, 152, 65, 17},
-}};
-constexpr std::array<int, 6> LetterLefts {40, 70, 83, 100, 117, 144};
-constexpr std::array<QRect, 3> TextRects {{
-    {72, 120, 113, 18},
-    {72, 136, 113, 18},
-    {72, 152, 113, 18},
-}};
-constexpr QRect ResetRect {8, 176, 177, 49};
+// The reader window's controls stand where its layout puts them, so that both windows cover
+// the same area; the pixel rectangles are worked out at compile time, so the floor links none
+// of the reader.
+template<typename Table, typename Rect> constexpr auto pixelRects(const Table &table, Rect rectOf)
+{
+    std::array<QRect, std::tuple_size_v<Table>> rects {};
+    for (std::size_t i = 0; i < rects.size(); ++i)
+        rects[i] = platform::toPixels(rectOf(table[i]));
+    return rects;
+}
+constexpr auto rectOfRow = [](const auto &row) { return row.rect; };
+using ui::MainLayout;
+
+constexpr auto FrameRects = pixelRects(MainLayout::Frames, rectOfRow);
+constexpr auto KindOptionRects = pixelRects(MainLayout::KindOptions, rectOfRow);
+constexpr auto BandOptionRects = pixelRects(MainLayout::BandOptions, rectOfRow);
+constexpr auto ButtonRects = pixelRects(MainLayout::ColourButtons, rectOfRow);
+constexpr auto SwatchRects = pixelRects(MainLayout::Swatches, rectOfRow);
+constexpr auto BandRects = pixelRects(MainLayout::Bands, rectOfRow);
+constexpr auto LabelRects = pixelRects(MainLayout::Labels, rectOfRow);
+constexpr auto TextRects = pixelRects(MainLayout::TextBoxes, rectOfRow);
+constexpr QRect PictureRect = platform::toPixels(MainLayout::Picture2Rect);
+constexpr QRect ResetRect = platform::toPixels(MainLayout::ResetButton.rect);
+constexpr QSize ClientSize(platform::toPixels(MainLayout::ClientSize.width()),
+                           platform::toPixels(MainLayout::ClientSize.height()));
+
+static_assert(OptionCaptions.size() == KindOptionRects.size() + BandOptionRects.size()
+              && ButtonCaptions.size() == ButtonRects.size()
+              && LabelCaptions.size() == LabelRects.size()
+              && FrameCaptions.size() == FrameRects.size());
 
 QString text(const Options &o, const Caption &c)
 {
     return QString::fromUtf8(o.hangul ? c.hangul : c.ascii);
+}
+
+// The three frames on the right: kinds, bands, colour buttons over their swatches.
+void buildChoices(const std::array<QGroupBox *, 4> &frames, const Options &o)
+{
+    for (std::size_t i = 0; i < OptionCaptions.size(); ++i) {
+        const bool kind = i < KindOptionRects.size();
+        auto *option = new QRadioButton(text(o, OptionCaptions[i]), frames[kind ? 0 : 1]);
+        option->setGeometry(kind ? KindOptionRects[i]
+                                 : BandOptionRects[i - KindOptionRects.size()]);
+        option->setChecked(i == 0 || i == KindOptionRects.size());
+    }
+    for (std::size_t i = 0; i < ButtonRects.size(); ++i) {
+        auto *swatch = new bench::Swatch(QColor::fromHsv(30 * int(i), 200, 200), frames[2]);
+        swatch->setGeometry(SwatchRects[i]);
+        auto *button = new QPushButton(text(o, ButtonCaptions[i]), frames[2]);
+        button->setGeometry(ButtonRects[i]);
+    }
+}
+
+// The result frame on the left: the picture with its bands, the labels, boxes and reset.
+void buildResults(QGroupBox *frame, const Options &o)
+{
+    QWidget *picture = o.picture
+        ? new bench::Picture(QPixmap(QStringLiteral(":/resistor.png")), frame)
+        : new QWidget(frame);
+    picture->setGeometry(PictureRect);
+    for (std::size_t i = 0; i < BandRects.size(); ++i) {
+        auto *band = new bench::Swatch(QColor::fromHsv(int(50 * i), 255, 160), picture);
+        band->setGeometry(BandRects[i]);
+    }
+    for (std::size_t i = 0; i < LabelCaptions.size(); ++i)
+        (new QLabel(text(o, LabelCaptions[i]), frame))->setGeometry(LabelRects[i]);
+    for (std::size_t i = 0; i < TextRects.size(); ++i) {
+        auto *box = new QLineEdit(QString::fromUtf8(TextContents[i]), frame);
+        box->setGeometry(TextRects[i]);
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    (new QPushButton(text(o, ResetCaption), frame))->setGeometry(ResetRect);
 }
 
 void buildFloor(QMainWindow &window, const Options &o)
@@ -151,7 +182,7 @@ void buildFloor(QMainWindow &window, const Options &o)
     window.setCentralWidget(client);
     for (const Caption &c : MenuCaptions)
         window.menuBar()->addAction(text(o, c));
-    client->setFixedSize(425, 250);
+    client->setFixedSize(ClientSize);
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     std::array<QGroupBox *, 4> frames {};
@@ -159,42 +190,8 @@ void buildFloor(QMainWindow &window, const Options &o)
         frames[i] = new QGroupBox(text(o, FrameCaptions[i]), client);
         frames[i]->setGeometry(FrameRects[i]);
     }
-
-    for (std::size_t i = 0; i < OptionRects.size(); ++i) {
-        auto *option = new QRadioButton(text(o, OptionCaptions[i]), frames[i < 3 ? 0 : 1]);
-        option->setGeometry(OptionRects[i]);
-        option->setChecked(i == 0 || i == 3);
-    }
-
-    // Twelve buttons in a 4 × 3 grid, each with a colour strip under it.
-    for (int i = 0; i < 12; ++i) {
-        const int left = 8 + 48 * (i % 4), top = 16 + 40 * (i / 4);
-        auto *swatch = new bench::Swatch(QColor::fromHsv(30 * i, 200, 200), frames[2]);
-        swatch->setGeometry(left, top + 24, 49, 9);
-        auto *button = new QPushButton(text(o, ButtonCaptions[std::size_t(i)]), frames[2]);
-        button->setGeometry(left, top, 49, 25);
-    }
-
-    QWidget *picture = o.picture
-        ? new bench::Picture(QPixmap(QStringLiteral(":/resistor.png")), frames[3])
-        : new QWidget(frames[3]);
-    picture->setGeometry(PictureRect);
-    for (std::size_t i = 0; i < BandRects.size(); ++i) {
-        auto *band = new bench::Swatch(QColor::fromHsv(int(50 * i), 255, 160), picture);
-        band->setGeometry(BandRects[i]);
-    }
-
-    for (std::size_t i = 0; i < LabelCaptions.size(); ++i) {
-        auto *label = new QLabel(text(o, LabelCaptions[i]), frames[3]);
-        label->setGeometry(i < 3 ? ValueLabelRects[i] : QRect(LetterLefts[i - 3], 96, 17, 17));
-    }
-    for (std::size_t i = 0; i < TextRects.size(); ++i) {
-        auto *box = new QLineEdit(QString::fromUtf8(TextContents[i]), frames[3]);
-        box->setGeometry(TextRects[i]);
-        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    auto *reset = new QPushButton(text(o, ResetCaption), frames[3]);
-    reset->setGeometry(ResetRect);
+    buildChoices(frames, o);
+    buildResults(frames[3], o);
 
     window.setWindowTitle(QString::fromUtf8(Title));
     if (o.icon)
@@ -235,9 +232,9 @@ int main(int argc, char *argv[])
 
     QMainWindow window;
     buildFloor(window, o);
-    std::unique_ptr<frmGuide> guide;
+    std::unique_ptr<ui::frmGuide> guide;
     if (o.guide) {
-        guide = std::make_unique<frmGuide>();
+        guide = std::make_unique<ui::frmGuide>();
         guide->setWindowTitle(window.windowTitle() + QStringLiteral(" 도움말"));
     }
     window.show();

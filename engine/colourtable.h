@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -40,11 +42,6 @@ struct Rgb
 constexpr std::int32_t colourNumber(Rgb c)
 {
     return c.red + 256 * c.green + 65536 * c.blue;
-}
-
-constexpr Rgb rgbOf(std::int32_t number)
-{
-    return {number & 0xff, (number >> 8) & 0xff, (number >> 16) & 0xff};
 }
 
 struct ColourCode
@@ -116,6 +113,26 @@ constexpr CodeSet offeredCodes(Role role)
     return {};
 }
 
+// The code a band of each role holds on the default resistor of a kind: brown for the first
+// digit, black for the other digits and the multiplier, gold for the tolerance, brown for the
+// temperature coefficient; a band without a role holds nothing.
+constexpr std::optional<int> defaultCodeOf(Role role)
+{
+    switch (role) {
+    case Role::FirstDigit:
+    case Role::Tempco:
+        return 1;
+    case Role::Digit:
+    case Role::Multiplier:
+        return 0;
+    case Role::Tolerance:
+        return 10;
+    case Role::None:
+        break;
+    }
+    return std::nullopt;
+}
+
 // Role of each band A..F per kind.
 inline constexpr std::array<std::array<Role, BandCount>, 3> BandRoles {{
     {Role::FirstDigit, Role::Digit, Role::Multiplier, Role::Tolerance, Role::None, Role::None},
@@ -134,6 +151,56 @@ constexpr int bandCountOf(Kind k)
     for (Role r : BandRoles[index(k)])
         n += r != Role::None;
     return n;
+}
+
+// The first and the last band of a kind stand on the bulges at the ends of the resistor.
+constexpr bool isOuterBand(Kind k, Band b)
+{
+    return b == AllBands.front() || index(b) == bandCountOf(k) - 1;
+}
+
+// Where a kind keeps its value: the digit bands in order, then the multiplier band, whose
+// codes line up with the first characters of the joined band codes.
+struct ValueBands
+{
+    std::array<Band, BandCount> digits {};
+    std::size_t digitCount = 0;
+    Band multiplier = Band::A;
+    Band tolerance = Band::A;
+    std::optional<Band> tempco;
+};
+
+constexpr ValueBands valueBandsOf(Kind k)
+{
+    ValueBands v;
+    for (Band b : AllBands) {
+        const Role r = roleOf(k, b);
+        if (r == Role::FirstDigit || r == Role::Digit)
+            v.digits[v.digitCount++] = b;
+        else if (r == Role::Multiplier)
+            v.multiplier = b;
+        else if (r == Role::Tolerance)
+            v.tolerance = b;
+        else if (r == Role::Tempco)
+            v.tempco = b;
+    }
+    return v;
+}
+
+// Which band the drawing may show as "no colour": 1 for the first band that is the tolerance
+// band of some kind, 2 for the second, 0 for a band that never is.
+constexpr int noColourBandOf(Band b)
+{
+    int n = 0;
+    for (Band candidate : AllBands) {
+        bool tolerance = false;
+        for (Kind k : AllKinds)
+            tolerance = tolerance || roleOf(k, candidate) == Role::Tolerance;
+        n += tolerance;
+        if (candidate == b)
+            return tolerance ? n : 0;
+    }
+    return 0;
 }
 
 struct Unit

@@ -41,36 +41,6 @@ static_assert(MaxOhms <= std::numeric_limits<std::uint64_t>::max() / (WholeValue
 // Fraction digits go up to those of the largest unit, 10^-(4+9) of it.
 static_assert(ToleranceDigits + Units.back().exponent < static_cast<int>(PowersOfTen.size()));
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// The digit bands and the multiplier band of a kind, in order; the reader reads them by their
-// place in the joined code text, which lines up with the bands only if each holds one digit.
-struct ValueBands
-{
-    std::array<Band, BandCount> bands;
-    std::size_t count;
-};
-
-constexpr ValueBands valueBandsOf(Kind kind)
-{
-    ValueBands v {};
-    for (Band b : AllBands) {
-        const Role r = roleOf(kind, b);
-        if (r == Role::FirstDigit || r == Role::Digit || r == Role::Multiplier)
-            v.bands[v.count++] = b;
-    }
-    return v;
-}
-
-bool holdsOneDigit(const BandValue &band)
-{
-    const std::string text = band.text();
-    return text.size() == 1 && isDigit(text[0]);
-}
-
 // 4700 reads "4 700": groups of three split by a blank.
 std::string grouped(std::uint64_t n)
 {
@@ -142,38 +112,6 @@ std::string rangeText(std::uint64_t ohms, int tolerance)
 
 } // namespace
 
-std::optional<std::uint64_t> valueOhms(const ReaderState &state, std::optional<Kind> kind)
-{
-    if (!kind)
-        return std::nullopt;
-    const ValueBands layout = valueBandsOf(*kind);
-    for (std::size_t i = 0; i < layout.count; ++i) {
-        if (!holdsOneDigit(state.band(layout.bands[i])))
-            return std::nullopt;
-    }
-    // Like the reader: the digits, then the multiplier, from the front of the code text.
-    const std::string_view codes = state.CodeString;
-    if (codes.size() < layout.count)
-        return std::nullopt;
-    std::uint64_t ohms = 0;
-    for (std::size_t i = 0; i + 1 < layout.count; ++i) {
-        if (!isDigit(codes[i]))
-            return std::nullopt;
-        ohms = ohms * 10 + static_cast<std::uint64_t>(codes[i] - '0');
-    }
-    const char multiplier = codes[layout.count - 1];
-    if (!isDigit(multiplier))
-        return std::nullopt;
-    // At most three digits and 10^9: never above MaxOhms.
-    ohms *= PowersOfTen[static_cast<std::size_t>(multiplier - '0')];
-
-    // The tooltips explain the value box; a value it does not show (one kept from an earlier
-    // reading, or a reading made under another kind) is not explained.
-    if (withUnit(std::to_string(ohms)) != state.ValueText)
-        return std::nullopt;
-    return ohms;
-}
-
 std::optional<int> toleranceHundredths(std::string_view text)
 {
     if (!text.starts_with(PlusMinus))
@@ -213,9 +151,8 @@ std::optional<int> toleranceHundredths(std::string_view text)
     return hundredths;
 }
 
-Explanation explain(const ReaderState &state, std::optional<Kind> kind)
+Explanation explain(std::optional<std::uint64_t> ohms, std::string_view toleranceText)
 {
-    const std::optional<std::uint64_t> ohms = valueOhms(state, kind);
     if (!ohms)
         return {};
 
@@ -226,10 +163,15 @@ Explanation explain(const ReaderState &state, std::optional<Kind> kind)
     e.value += seriesLine(*ohms);
 
     // Zero ohms has no range worth showing.
-    if (const std::optional<int> tolerance = toleranceHundredths(state.ToleranceText);
+    if (const std::optional<int> tolerance = toleranceHundredths(toleranceText);
         tolerance && *ohms > 0)
         e.range = rangeText(*ohms, *tolerance);
     return e;
+}
+
+Explanation explain(const Reader &reader)
+{
+    return explain(reader.valueOhms(), reader.state().ToleranceText);
 }
 
 } // namespace bandalyx

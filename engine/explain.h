@@ -19,15 +19,14 @@ struct Explanation
     bool operator==(const Explanation &) const = default;
 };
 
-// The exact value in ohms of the reading the value box shows, or nothing when the digit and
-// multiplier bands do not each hold one digit code, or the box shows another value.
-std::optional<std::uint64_t> valueOhms(const ReaderState &state, std::optional<Kind> kind);
-
 // A tolerance text such as "±5.00 ％, J" in hundredths of a percent (500); nothing for "-",
 // the empty text, finer steps than a hundredth, or more than 100 %.
 std::optional<int> toleranceHundredths(std::string_view text);
 
-// Called after each recomputation, with the kind the window has selected.
-Explanation explain(const ReaderState &state, std::optional<Kind> kind);
+// A value in ohms (none: nothing to explain) with the tolerance text beside it.
+Explanation explain(std::optional<std::uint64_t> ohms, std::string_view toleranceText);
+
+// The reader's last reading; called after each recomputation.
+Explanation explain(const Reader &reader);
 
 } // namespace bandalyx

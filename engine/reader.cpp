@@ -68,19 +68,6 @@ std::uint64_t powerOfTen(std::uint64_t exponent)
     return p;
 }
 
-struct KindLayout
-{
-    std::size_t digits;
-    Band multiplier;
-    Band tolerance;
-};
-
-constexpr KindLayout layoutOf(Kind kind)
-{
-    return kind == Kind::FourBands ? KindLayout {2, Band::C, Band::D}
-                                   : KindLayout {3, Band::D, Band::E};
-}
-
 // Codes are looked up by their exact text: "01" or " 1" are no codes.
 std::optional<int> codeOfText(std::string_view text)
 {
@@ -153,23 +140,18 @@ const BandValue &ReaderState::band(Band b) const
 
 DefaultResistor defaultResistor(Kind kind)
 {
-    // Codes of bands A to F; -1 is the empty text of a band the kind lacks.
-    static constexpr std::array<std::array<int, BandCount>, 3> codes {{
-        {1, 0, 0, 10, -1, -1},
-        {1, 0, 0, 0, 10, -1},
-        {1, 0, 0, 0, 10, 1},
-    }};
     DefaultResistor r;
     for (Band b : AllBands) {
-        const int code = codes[index(kind)][index(b)];
-        // Band F always travels as text, like the colour code it will later receive.
-        if (code < 0)
+        const std::optional<int> code = defaultCodeOf(roleOf(kind, b));
+        // Band F always travels as text, like the colour code it will later receive; a band
+        // the kind lacks holds the empty text and is painted black.
+        if (!code)
             r.values[index(b)] = BandValue(std::string());
-        else if (b == Band::F)
-            r.values[index(b)] = BandValue(std::to_string(code));
+        else if (b == AllBands.back())
+            r.values[index(b)] = BandValue(std::to_string(*code));
         else
-            r.values[index(b)] = BandValue(code);
-        r.colours[index(b)] = code < 0 ? 0 : colourNumberOf(code);
+            r.values[index(b)] = BandValue(*code);
+        r.colours[index(b)] = colourNumberOf(code.value_or(0));
     }
     return r;
 }
@@ -229,32 +211,49 @@ void Reader::ResultValueShow()
     for (Band b : AllBands)
         s.CodeString += s.band(b).text();
 
+    m_ohms.reset();
     const std::optional<Kind> kind = m_view.selectedKind();
     if (!kind)
         return;
-    const KindLayout layout = layoutOf(*kind);
+    const ValueBands bands = valueBandsOf(*kind);
+    computeValue(bands);
+    ToleranceUnitValue(s.band(bands.tolerance).text());
 
-    s.DigitText = firstCharacters(s.CodeString, layout.digits);
-    const std::optional<long long> multiplier = s.band(layout.multiplier).number();
-    if (multiplier && *multiplier >= 0 && *multiplier <= 9) {
-        s.MultiplierText = characterAt(s.CodeString, layout.digits);
-        const std::uint64_t value
-            = leadingNumber(s.DigitText) * powerOfTen(leadingNumber(s.MultiplierText));
-        s.ValueText = std::to_string(value);
-    }
-
-    ToleranceUnitValue(s.band(layout.tolerance).text());
-
-    if (*kind == Kind::SixBands) {
-        const std::optional<long long> f = s.BandF.number();
-        if (f && *f >= 0 && *f < ColourCount) {
-            if (const auto &tempco = Colours[static_cast<std::size_t>(*f)].tempco)
+    if (bands.tempco) {
+        const std::optional<long long> code = s.band(*bands.tempco).number();
+        if (code && *code >= 0 && *code < ColourCount) {
+            if (const auto &tempco = Colours[static_cast<std::size_t>(*code)].tempco)
                 s.TempcoText = *tempco;
         }
     }
     m_view.setResultText(ResultBox::Value, s.ValueText);
     m_view.setResultText(ResultBox::Tolerance, s.ToleranceText);
-    m_view.setResultText(ResultBox::Tempco, *kind == Kind::SixBands ? s.TempcoText : Dash);
+    // Kinds without a temperature-coefficient band show that the result does not apply.
+    m_view.setResultText(ResultBox::Tempco, bands.tempco ? s.TempcoText : Dash);
+}
+
+// The digits and the multiplier are read by their place in the joined codes, as the bands
+// would line up if each held one digit.
+void Reader::computeValue(const ValueBands &bands)
+{
+    ReaderState &s = m_state;
+    s.DigitText = firstCharacters(s.CodeString, bands.digitCount);
+    const std::optional<long long> multiplier = s.band(bands.multiplier).number();
+    if (!multiplier || *multiplier < 0 || *multiplier > 9)
+        return;
+    s.MultiplierText = characterAt(s.CodeString, bands.digitCount);
+    const std::uint64_t value
+        = leadingNumber(s.DigitText) * powerOfTen(leadingNumber(s.MultiplierText));
+    s.ValueText = std::to_string(value);
+
+    // Only when they do is the value the one the bands spell.
+    const auto holdsOneDigit
+        = [&](Band b) { return isDigits(s.band(b).text()) && s.band(b).text().size() == 1; };
+    bool aligned = holdsOneDigit(bands.multiplier);
+    for (std::size_t i = 0; i < bands.digitCount; ++i)
+        aligned = aligned && holdsOneDigit(bands.digits[i]);
+    if (aligned)
+        m_ohms = value;
 }
 
 void Reader::ToleranceUnitValue(std::string_view code)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,10 +19,6 @@ public:
     BandValue(int number) : m_value(number) { }
     BandValue(std::string text) : m_value(std::move(text)) { }
     BandValue(const char *text) : m_value(std::string(text)) { }
-
-    bool isEmpty() const { return std::holds_alternative<std::monostate>(m_value); }
-    bool isNumber() const { return std::holds_alternative<int>(m_value); }
-    bool isText() const { return std::holds_alternative<std::string>(m_value); }
 
     // As text, a number gives its plain decimal digits and empty gives the empty text.
     std::string text() const;
@@ -63,8 +60,8 @@ struct ReaderState
     std::string TempcoText;
     int NoColourBand = 0;
 
-    BandValue &band(Band b);
     const BandValue &band(Band b) const;
+    BandValue &band(Band b);
 };
 
 // The default resistor of a kind, as band values (what the reader stores) and as the colour
@@ -89,14 +86,21 @@ public:
     void BaseValueShow(const DefaultResistor &resistor);
     void ResultValueShow();
 
+    // The band handlers say which band, if any, shows code 9 as no colour.
+    void setNoColourBand(int band) { m_state.NoColourBand = band; }
+
     const ReaderState &state() const { return m_state; }
-    ReaderState &state() { return m_state; }
+    // The exact value of the last reading, when the digit and multiplier bands each held one
+    // digit code and so gave the value box its value; nothing otherwise.
+    std::optional<std::uint64_t> valueOhms() const { return m_ohms; }
 
 private:
     void ToleranceUnitValue(std::string_view code);
+    void computeValue(const ValueBands &bands);
 
     ReaderView &m_view;
     ReaderState m_state;
+    std::optional<std::uint64_t> m_ohms;
 };
 
 // The unit step on a plain digit text ("4700" -> "4.7 ㏀"); the explanations use it too.

@@ -3,7 +3,7 @@
 #include <QStringView>
 
 // Who made Bandalyx and where to reach them: the About window shows these and opens the page.
-namespace bandalyx {
+namespace ui {
 
 inline constexpr QStringView MakerName = u"Bandalyx 개발팀";
 inline constexpr QStringView MonthMade = u"2026년 12월";
@@ -12,4 +12,4 @@ inline constexpr QStringView MonthMade = u"2026년 12월";
 inline constexpr QStringView EmailAddress = u"bandalyx@example.org";
 inline constexpr QStringView PageAddress = u"https://bandalyx.example.org/";
 
-} // namespace bandalyx
+} // namespace ui

@@ -14,6 +14,8 @@
 #include "platform/webpage.h"
 #include "platform/window.h"
 
+namespace ui {
+
 namespace {
 
 using platform::TwipRect;
@@ -68,8 +70,7 @@ QString disclaimerText()
 QString creditText()
 {
     return QStringLiteral("만든이: %1 \"%2\"\n이메일: %3\n블로그: %4")
-        .arg(bandalyx::MonthMade, bandalyx::MakerName, bandalyx::EmailAddress,
-             bandalyx::PageAddress);
+        .arg(MonthMade, MakerName, EmailAddress, PageAddress);
 }
 
 // Captions are shown as typed, top-left, in black whatever the theme.
@@ -100,6 +101,37 @@ frmAbout::frmAbout(const QWidget *mainWindow) : QDialog(nullptr)
     setWindowIcon(QIcon(QStringLiteral(":/bandalyx-16.png")));
     platform::placeClientAt(this, Twips.screenPosition);
 
+    createLabels();
+
+    // An etched separator: the grey line is made last so that it lies over the upper half of
+    // the wider white one.
+    const QPoint from(0, platform::toPixels(Twips.separatorY));
+    const QPoint to(platform::toPixels(Twips.separatorRight), platform::toPixels(Twips.separatorY));
+    Line1[0] = new platform::Line(from, to, Qt::white, 2, this);
+    setIndex(Line1[0], "Line1", 0);
+    Line1[1] = new platform::Line(from, to, QColor(128, 128, 128), 1, this);
+    setIndex(Line1[1], "Line1", 1);
+
+    Command1 = new QPushButton(QStringLiteral("\"%1\"").arg(MakerName), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    platform::placeInTwips(Command1, Twips.Command1);
+    connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
+
+    cmdOK = new QPushButton(QStringLiteral("확인"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    platform::placeInTwips(cmdOK, Twips.cmdOK);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    // Labels take no focus, so only the two buttons are in the chain.
+    platform::setTabOrder({cmdOK, Command1});
+    cmdOK->setFocus();
+
+    Form_Load(mainWindow);
+}
+
+void frmAbout::createLabels()
+{
     lblTitle = new QLabel(this);
     setUpLabel(lblTitle, "lblTitle", Twips.lblTitle);
 
@@ -117,32 +149,6 @@ frmAbout::frmAbout(const QWidget *mainWindow) : QDialog(nullptr)
     lblDisclaimer = new SpaceBreakLabel(this);
     setUpLabel(lblDisclaimer, "lblDisclaimer", Twips.lblDisclaimer);
     lblDisclaimer->setText(disclaimerText());
-
-    // An etched separator: the grey line is made last so that it lies over the upper half of
-    // the wider white one.
-    const QPoint from(0, platform::toPixels(Twips.separatorY));
-    const QPoint to(platform::toPixels(Twips.separatorRight), platform::toPixels(Twips.separatorY));
-    Line1[0] = new platform::Line(from, to, Qt::white, 2, this);
-    setIndex(Line1[0], "Line1", 0);
-    Line1[1] = new platform::Line(from, to, QColor(128, 128, 128), 1, this);
-    setIndex(Line1[1], "Line1", 1);
-
-    Command1 = new QPushButton(QStringLiteral("\"%1\"").arg(bandalyx::MakerName), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    platform::placeInTwips(Command1, Twips.Command1);
-    connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
-
-    cmdOK = new QPushButton(QStringLiteral("확인"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    platform::placeInTwips(cmdOK, Twips.cmdOK);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-
-    // Labels take no focus, so only the two buttons are in the chain.
-    platform::setTabOrder({cmdOK, Command1});
-    cmdOK->setFocus();
-
-    Form_Load(mainWindow);
 }
 
 void frmAbout::Form_Load(const QWidget *mainWindow)
@@ -170,5 +176,7 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::Command1_Click()
 {
-    platform::openWebPage(bandalyx::PageAddress.toString());
+    platform::openWebPage(PageAddress.toString());
 }
+
+} // namespace ui

@@ -12,6 +12,8 @@ namespace platform {
 class Line;
 }
 
+namespace ui {
+
 // The About window: the program's name taken from the main window's caption, what the program
 // does, who made it, and a button to the project's page. Modeless, ownerless, and discarded
 // when closed, so each opening loads afresh.
@@ -27,6 +29,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void createLabels();
     void Form_Load(const QWidget *mainWindow);
     void cmdOK_Click();
     void Command1_Click();
@@ -38,3 +41,5 @@ private:
     QPushButton *Command1 = nullptr;
     QPushButton *cmdOK = nullptr;
 };
+
+} // namespace ui

@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QStyle>
 
+namespace ui {
+
 SpaceBreakLabel::SpaceBreakLabel(QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
@@ -37,3 +39,5 @@ void SpaceBreakLabel::paintEvent(QPaintEvent *)
     style()->drawItemText(&painter, area, textFlags(), palette(), isEnabled(), laidOutText(text()),
                           foregroundRole());
 }
+
+} // namespace ui

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace ui {
+
 // A word-wrapped plain-text label for captions that use a run of spaces to start a new line:
 // it keeps its text exactly as written and lays each run of two or more spaces out as a line
 // break, whatever the width of a space in the current font.
@@ -22,3 +24,5 @@ private:
     static QString laidOutText(const QString &text);
     int textFlags() const;
 };
+
+} // namespace ui

@@ -1,8 +1,6 @@
 #include "frmGuide/colourchart.h"
 
 #include <algorithm>
-#include <string>
-#include <string_view>
 
 #include <QFont>
 #include <QGuiApplication>
@@ -10,32 +8,16 @@
 #include <QPainterPath>
 #include <QtMath>
 
-#include "engine/reader.h"
+#include "platform/convert.h"
+
+namespace ui {
 
 using namespace bandalyx;
-using Layout = ColourChartLayout;
-using Column = ColourChartLayout::Column;
+using platform::toQString;
+using Layout = ChartLayout;
+using Column = ChartLayout::Column;
 
 namespace {
-
-// Multipliers are written with a metric prefix so that no entry needs more than three digits.
-constexpr std::array<std::string_view, 4> Prefixes {"", " k", " M", " G"};
-constexpr std::array<int, 3> Mantissas {1, 10, 100};
-
-static_assert(
-    [] {
-        for (const ColourCode &c : Colours)
-            if (c.multiplierExponent >= static_cast<int>(3 * Prefixes.size()))
-                return false;
-        return true;
-    }(),
-    "every multiplier needs a prefix");
-
-constexpr std::array<char16_t, 10> Superscripts {u'⁰', u'¹', u'²', u'³', u'⁴',
-                                                 u'⁵', u'⁶', u'⁷', u'⁸', u'⁹'};
-
-// The resistor drawn at the top left: brown, black, red, gold.
-constexpr std::array<int, 4> ExampleCodes {1, 0, 2, 10};
 
 struct BandLabel
 {
@@ -79,7 +61,7 @@ struct ColumnStyle
     int padding; // from the aligned side
 };
 
-constexpr std::array<ColumnStyle, Layout::columnCount> ColumnStyles {{
+constexpr std::array<ColumnStyle, Layout::ColumnCount> ColumnStyles {{
     {"색", Qt::AlignHCenter, 0},
     {"이름", Qt::AlignHCenter, 0},
     {"숫자", Qt::AlignHCenter, 0},
@@ -100,11 +82,6 @@ constexpr QRgb BodyOutline = qRgb(150, 118, 70);
 constexpr QRgb LeadColour = qRgb(150, 150, 150);
 constexpr int RightColumnLeft = 332;
 
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 QFont chartFont(int pixelSize, bool bold = false)
 {
     QFont font(QGuiApplication::font().family());
@@ -112,74 +89,6 @@ QFont chartFont(int pixelSize, bool bold = false)
     font.setBold(bold);
     return font;
 }
-
-QString multiplierText(int exponent)
-{
-    if (exponent < 0)
-        return QStringLiteral("×0.") + QString(-exponent - 1, u'0') + u'1';
-    return QStringLiteral("×%1%2")
-        .arg(Mantissas[std::size_t(exponent % 3)])
-        .arg(text(Prefixes[std::size_t(exponent / 3)]));
-}
-
-QString orDash(const std::optional<std::string_view> &s)
-{
-    return text(s.value_or(Dash));
-}
-
-// "±5.00 ％, J" is the percentage and the letter printed on parts lists.
-std::pair<QString, QString> splitTolerance(std::string_view tolerance)
-{
-    const QString t = text(tolerance);
-    const qsizetype comma = t.indexOf(u',');
-    if (comma < 0)
-        return {t, QString()};
-    return {t.left(comma).trimmed(), t.mid(comma + 1).trimmed()};
-}
-
-// "±5.00 ％" reads as "±5 ％" in running text.
-QString compactPercent(QString percent)
-{
-    const qsizetype point = percent.indexOf(u'.');
-    if (point < 0)
-        return percent;
-    qsizetype end = point + 1;
-    while (end < percent.size() && percent[end].isDigit())
-        ++end;
-    qsizetype keep = end;
-    while (keep > point + 1 && percent[keep - 1] == u'0')
-        --keep;
-    if (keep == point + 1)
-        keep = point;
-    return percent.remove(keep, end - keep);
-}
-
-QString superscript(int n)
-{
-    QString s = n < 0 ? QStringLiteral("⁻") : QString();
-    for (QChar c : QString::number(std::abs(n)))
-        s += QChar(Superscripts[std::size_t(c.digitValue())]);
-    return s;
-}
-
-// Feeds the example's codes to the reader itself, so the chart shows what a reading shows.
-class ExampleView : public ReaderView
-{
-public:
-    Band band = Band::A;
-    QString value;
-    QString tolerance;
-
-    std::optional<Kind> selectedKind() const override { return Kind::FourBands; }
-    std::optional<Band> selectedBand() const override { return band; }
-    void setResultText(ResultBox box, std::string_view t) override
-    {
-        if (box == ResultBox::Value)
-            value = text(t);
-        else if (box == ResultBox::Tolerance)
-            tolerance = text(t);
-    }
-};
 
 // Draws a line whose superscript digits are set small and raised: the font's own superscript
 // glyphs are too small to read at this size.
@@ -194,15 +103,15 @@ void drawFormula(QPainter &p, QRect box, const QString &formula, const QFont &fo
     qsizetype i = 0;
     while (i < formula.size()) {
         const bool raised
-            = std::find(Superscripts.begin(), Superscripts.end(), formula[i].unicode())
-            != Superscripts.end();
+            = std::find(ChartSuperscripts.begin(), ChartSuperscripts.end(), formula[i].unicode())
+            != ChartSuperscripts.end();
         QString run;
         for (; i < formula.size(); ++i) {
-            const auto at
-                = std::find(Superscripts.begin(), Superscripts.end(), formula[i].unicode());
-            if ((at != Superscripts.end()) != raised)
+            const auto at = std::find(ChartSuperscripts.begin(), ChartSuperscripts.end(),
+                                      formula[i].unicode());
+            if ((at != ChartSuperscripts.end()) != raised)
                 break;
-            run += raised ? QChar(char16_t(u'0' + (at - Superscripts.begin()))) : formula[i];
+            run += raised ? QChar(char16_t(u'0' + (at - ChartSuperscripts.begin()))) : formula[i];
         }
         p.setFont(raised ? small : font);
         p.drawText(QPointF(x, baseline - (raised ? raise : 0)), run);
@@ -210,29 +119,46 @@ void drawFormula(QPainter &p, QRect box, const QString &formula, const QFont &fo
     }
 }
 
-ExampleView readExample()
+// A leader: an arrow touching the body at the band, up or down to the label, a short step
+// right, then the band's letter and its role.
+void drawLeader(QPainter &p, const BandLabel &label, QRect band)
 {
-    ExampleView view;
-    Reader reader(view);
-    reader.BaseValueShow(defaultResistor(Kind::FourBands));
-    for (std::size_t i = 0; i < ExampleCodes.size(); ++i) {
-        view.band = AllBands[i];
-        reader.SelectColorValue(std::to_string(ExampleCodes[i]));
-    }
-    return view;
+    const QRect body = Layout::ResistorBody;
+    const qreal x = band.center().x() + 0.5;
+    const qreal edge = label.above ? body.top() - 1 : body.bottom() + 2;
+    const qreal end = label.above ? body.top() - label.rowOffset : body.bottom() + label.rowOffset;
+    const qreal tip = label.above ? 1 : -1;
+    p.setPen(QPen(QColor(Ink), 1));
+    p.drawLine(QPointF(x, edge - tip * 5), QPointF(x, end));
+    p.drawLine(QPointF(x, end), QPointF(x + 5, end));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(Ink));
+    const QPointF arrow[] = {{x, edge}, {x - 3.5, edge - tip * 7}, {x + 3.5, edge - tip * 7}};
+    p.drawPolygon(arrow, 3);
+    p.setBrush(Qt::NoBrush);
+
+    p.setPen(QColor(Ink));
+    const QRectF line(x + 8, end - 10, 200, 20);
+    const QString letter = QString::fromUtf8(label.letter);
+    p.setFont(chartFont(13, true));
+    p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, letter);
+    const int indent = QFontMetrics(p.font()).horizontalAdvance(letter) + 5;
+    p.setFont(chartFont(12));
+    p.drawText(line.adjusted(indent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+               QString::fromUtf8(label.role));
 }
 
 void drawResistor(QPainter &p)
 {
     p.setPen(QColor(Ink));
     p.setFont(chartFont(13, true));
-    p.drawText(QRect(Layout::margin, 8, 300, 18), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRect(Layout::Margin, 8, 300, 18), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("4띠 저항의 색띠"));
 
-    const QRect body = Layout::resistorBody;
+    const QRect body = Layout::ResistorBody;
     const int middle = body.center().y();
     p.setPen(QPen(QColor(LeadColour), 3, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(Layout::margin, middle, body.left(), middle);
+    p.drawLine(Layout::Margin, middle, body.left(), middle);
     p.drawLine(body.right(), middle, RightColumnLeft - 20, middle);
 
     QPainterPath outline;
@@ -241,51 +167,21 @@ void drawResistor(QPainter &p)
     p.fillPath(outline, QColor(BodyColour));
     p.save();
     p.setClipPath(outline);
-    for (std::size_t i = 0; i < ExampleCodes.size(); ++i) {
-        const Rgb c = Colours[std::size_t(ExampleCodes[i])].rgb;
-        p.fillRect(Layout::exampleBands[i], QColor(c.red, c.green, c.blue));
-    }
+    for (std::size_t i = 0; i < ChartExampleCodes.size(); ++i)
+        p.fillRect(Layout::ExampleBands[i],
+                   platform::toQColor(colourNumberOf(ChartExampleCodes[i])));
     p.restore();
     p.setPen(QPen(QColor(BodyOutline), 1));
     p.drawPath(outline);
 
-    // Leaders: an arrow touching the body at the band, up or down to the label, a short step
-    // right, then the band's letter and its role.
-    const QFontMetrics letterMetrics(chartFont(13, true));
-    for (std::size_t i = 0; i < BandLabels.size(); ++i) {
-        const BandLabel &label = BandLabels[i];
-        const QRect band = Layout::exampleBands[i];
-        const qreal x = band.center().x() + 0.5;
-        const qreal edge = label.above ? body.top() - 1 : body.bottom() + 2;
-        const qreal end
-            = label.above ? body.top() - label.rowOffset : body.bottom() + label.rowOffset;
-        const qreal tip = label.above ? 1 : -1;
-        p.setPen(QPen(QColor(Ink), 1));
-        p.drawLine(QPointF(x, edge - tip * 5), QPointF(x, end));
-        p.drawLine(QPointF(x, end), QPointF(x + 5, end));
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(Ink));
-        const QPointF arrow[] = {{x, edge}, {x - 3.5, edge - tip * 7}, {x + 3.5, edge - tip * 7}};
-        p.drawPolygon(arrow, 3);
-        p.setBrush(Qt::NoBrush);
-
-        p.setPen(QColor(Ink));
-        const QRectF line(x + 8, end - 10, 200, 20);
-        p.setFont(chartFont(13, true));
-        p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(label.letter));
-        p.setFont(chartFont(12));
-        p.drawText(
-            line.adjusted(letterMetrics.horizontalAdvance(QString::fromUtf8(label.letter)) + 5, 0,
-                          0, 0),
-            Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(label.role));
-    }
+    for (std::size_t i = 0; i < BandLabels.size(); ++i)
+        drawLeader(p, BandLabels[i], Layout::ExampleBands[i]);
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void drawExample(QPainter &p)
 {
-    const ExampleView reading = readExample();
-    const int left = Layout::margin;
+    const int left = Layout::Margin;
     const int top = 180;
     p.setPen(QColor(Ink));
     p.setFont(chartFont(13, true));
@@ -293,26 +189,21 @@ void drawExample(QPainter &p)
                QStringLiteral("읽는 예"));
 
     // One column per band: its colour and name, and below it what the band contributes.
-    const QString contribution[] = {
-        QString::number(Colours[std::size_t(ExampleCodes[0])].digit),
-        QString::number(Colours[std::size_t(ExampleCodes[1])].digit),
-        QStringLiteral("× 10")
-            + superscript(Colours[std::size_t(ExampleCodes[2])].multiplierExponent),
-        compactPercent(splitTolerance(reading.tolerance.toStdString()).first),
-    };
+    const QStringList contribution = colourChartContributions();
     constexpr int columnWidth = 74;
-    for (std::size_t i = 0; i < ExampleCodes.size(); ++i) {
-        const ColourCode &c = Colours[std::size_t(ExampleCodes[i])];
+    for (std::size_t i = 0; i < ChartExampleCodes.size(); ++i) {
+        const ColourCode &c = Colours[std::size_t(ChartExampleCodes[i])];
         const int x = left + int(i) * columnWidth;
         const QRect swatch(x, top + 28, 14, 14);
-        p.fillRect(swatch, QColor(c.rgb.red, c.rgb.green, c.rgb.blue));
+        p.fillRect(swatch, platform::toQColor(colourNumber(c.rgb)));
         p.setPen(QColor(FrameColour));
         p.drawRect(swatch.adjusted(0, 0, -1, -1));
         p.setPen(QColor(Ink));
         p.setFont(chartFont(12));
         p.drawText(QRect(x + 19, top + 26, columnWidth - 19, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   text(c.koreanName));
-        drawFormula(p, QRect(x + 1, top + 48, columnWidth - 8, 18), contribution[i], chartFont(12));
+                   toQString(c.koreanName));
+        drawFormula(p, QRect(x + 1, top + 48, columnWidth - 8, 18), contribution[qsizetype(i)],
+                    chartFont(12));
     }
 
     drawFormula(p, QRect(left, top + 74, 310, 22), QStringLiteral("= ") + colourChartExample(),
@@ -321,7 +212,7 @@ void drawExample(QPainter &p)
 
 void drawExplanation(QPainter &p)
 {
-    const int right = Layout::size.width() - Layout::margin;
+    const int right = Layout::Size.width() - Layout::Margin;
     int y = 8;
     p.setPen(QColor(Ink));
     p.setFont(chartFont(13, true));
@@ -343,7 +234,7 @@ void drawExplanation(QPainter &p)
 
 void drawCellText(QPainter &p, QRect cell, Column column, const QString &s)
 {
-    const bool none = s == text(Dash);
+    const bool none = s == toQString(Dash);
     const ColumnStyle &style = ColumnStyles[std::size_t(column)];
     // Dashes stand centred: aligned with the figures they would look like a stray minus.
     const Qt::Alignment alignment = none ? Qt::AlignHCenter : style.alignment;
@@ -354,100 +245,76 @@ void drawCellText(QPainter &p, QRect cell, Column column, const QString &s)
     p.drawText(box, alignment | Qt::AlignVCenter, s);
 }
 
-void drawTable(QPainter &p)
+void drawTableRow(QPainter &p, int entry, const ColourChartRow &row)
 {
-    const QList<ColourChartRow> rows = colourChartRows();
-    const int left = Layout::tableLeft;
-    const int right = left + Layout::tableWidth();
-    const int bottom = Layout::rowTop(Layout::rowCount + 1);
-
-    p.fillRect(QRect(left, Layout::tableTop, Layout::tableWidth(), Layout::headerHeight),
-               QColor(HeaderBackground));
-    p.setFont(chartFont(12, true));
-    p.setPen(QColor(Ink));
-    for (int c = 0; c < Layout::columnCount; ++c)
-        p.drawText(Layout::cell(0, Column(c)), Qt::AlignCenter,
-                   QString::fromUtf8(ColumnStyles[std::size_t(c)].title));
-
-    p.setFont(chartFont(12));
-    for (int entry = 0; entry < rows.size(); ++entry) {
-        const ColourChartRow &row = rows[entry];
-        const int r = entry + 1;
-        if (entry % 2 == 1)
-            p.fillRect(QRect(left, Layout::rowTop(r), Layout::tableWidth(), Layout::rowHeight),
-                       QColor(StripeBackground));
-        const QRect swatch = Layout::swatch(entry);
-        if (row.swatch.isValid()) {
-            p.fillRect(swatch, row.swatch);
-        } else {
-            p.fillRect(swatch, Qt::white);
-            p.fillRect(swatch, QBrush(Qt::black, Qt::DiagCrossPattern));
-        }
-        // The frame lies outside the swatch, so its every inner pixel is the table's colour.
-        p.setPen(QColor(FrameColour));
-        p.drawRect(swatch.adjusted(-1, -1, 0, 0));
-
-        const QString cells[]
-            = {QString(),           row.name,  row.digit, row.multiplier, row.tolerance,
-               row.toleranceLetter, row.tempco};
-        for (int c = 1; c < Layout::columnCount; ++c)
-            drawCellText(p, Layout::cell(r, Column(c)), Column(c), cells[c]);
+    const int r = entry + 1;
+    if (entry % 2 == 1)
+        p.fillRect(
+            QRect(Layout::TableLeft, Layout::rowTop(r), Layout::tableWidth(), Layout::RowHeight),
+            QColor(StripeBackground));
+    const QRect swatch = Layout::swatch(entry);
+    if (row.swatch.isValid()) {
+        p.fillRect(swatch, row.swatch);
+    } else {
+        p.fillRect(swatch, Qt::white);
+        p.fillRect(swatch, QBrush(Qt::black, Qt::DiagCrossPattern));
     }
+    // The frame lies outside the swatch, so its every inner pixel is the table's colour.
+    p.setPen(QColor(FrameColour));
+    p.drawRect(swatch.adjusted(-1, -1, 0, 0));
 
+    const QString cells[]
+        = {QString(),           row.name,  row.digit, row.multiplier, row.tolerance,
+           row.toleranceLetter, row.tempco};
+    for (int c = 1; c < Layout::ColumnCount; ++c)
+        drawCellText(p, Layout::cell(r, Column(c)), Column(c), cells[c]);
+}
+
+void drawGrid(QPainter &p)
+{
+    const int left = Layout::TableLeft;
+    const int right = left + Layout::tableWidth();
+    const int bottom = Layout::rowTop(Layout::RowCount + 1);
     p.setPen(QColor(GridColour));
-    for (int r = 1; r <= Layout::rowCount; ++r)
+    for (int r = 1; r <= Layout::RowCount; ++r)
         p.drawLine(left, Layout::rowTop(r), right - 1, Layout::rowTop(r));
-    for (int c = 1; c < Layout::columnCount; ++c) {
+    for (int c = 1; c < Layout::ColumnCount; ++c) {
         const int x = Layout::columnLeft(Column(c));
-        p.drawLine(x, Layout::tableTop, x, bottom - 1);
+        p.drawLine(x, Layout::TableTop, x, bottom - 1);
     }
     p.setPen(QColor(FrameColour));
-    p.drawRect(QRect(left, Layout::tableTop, Layout::tableWidth(), bottom - Layout::tableTop)
+    p.drawRect(QRect(left, Layout::TableTop, Layout::tableWidth(), bottom - Layout::TableTop)
                    .adjusted(0, 0, -1, -1));
     p.drawLine(left, Layout::rowTop(1), right - 1, Layout::rowTop(1));
 }
 
+void drawTable(QPainter &p)
+{
+    p.fillRect(
+        QRect(Layout::TableLeft, Layout::TableTop, Layout::tableWidth(), Layout::HeaderHeight),
+        QColor(HeaderBackground));
+    p.setFont(chartFont(12, true));
+    p.setPen(QColor(Ink));
+    for (int c = 0; c < Layout::ColumnCount; ++c)
+        p.drawText(Layout::cell(0, Column(c)), Qt::AlignCenter,
+                   QString::fromUtf8(ColumnStyles[std::size_t(c)].title));
+
+    p.setFont(chartFont(12));
+    const QList<ColourChartRow> rows = colourChartRows();
+    for (int entry = 0; entry < rows.size(); ++entry)
+        drawTableRow(p, entry, rows[entry]);
+    drawGrid(p);
+}
+
 } // namespace
-
-QList<ColourChartRow> colourChartRows()
-{
-    QList<ColourChartRow> rows;
-    for (const ColourCode &c : Colours) {
-        // The reader gives code 9 in the tolerance band ±20 ％ because there it stands for a
-        // missing band; a white band itself carries no tolerance, so the text goes to the
-        // no-colour row and white shows none.
-        const std::string_view tolerance
-            = c.code == NoColourCode ? Dash : c.tolerance.value_or(Dash);
-        const auto [percent, letter] = splitTolerance(tolerance);
-        rows.append({text(c.koreanName), QColor(c.rgb.red, c.rgb.green, c.rgb.blue),
-                     c.digit < 0 ? text(Dash) : QString::number(c.digit),
-                     multiplierText(c.multiplierExponent), percent, letter, orDash(c.tempco)});
-    }
-    const auto [percent, letter] = splitTolerance(Colours[NoColourCode].tolerance.value_or(Dash));
-    rows.append(
-        {text(NoColourName), QColor(), text(Dash), text(Dash), percent, letter, text(Dash)});
-    return rows;
-}
-
-QString colourChartExample()
-{
-    const ExampleView reading = readExample();
-    QString digits;
-    for (std::size_t i = 0; i < 2; ++i)
-        digits += QString::number(Colours[std::size_t(ExampleCodes[i])].digit);
-    const int exponent = Colours[std::size_t(ExampleCodes[2])].multiplierExponent;
-    return QStringLiteral("%1 × 10%2 = %3 %4")
-        .arg(digits, superscript(exponent), reading.value,
-             compactPercent(splitTolerance(reading.tolerance.toStdString()).first));
-}
 
 QImage renderColourChart(qreal devicePixelRatio)
 {
     // A ratio from a broken screen description must not give an empty or inverted image.
     if (!(devicePixelRatio > 0) || !qIsFinite(devicePixelRatio))
         devicePixelRatio = 1.0;
-    const QSize pixels(qCeil(Layout::size.width() * devicePixelRatio),
-                       qCeil(Layout::size.height() * devicePixelRatio));
+    const QSize pixels(qCeil(Layout::Size.width() * devicePixelRatio),
+                       qCeil(Layout::Size.height() * devicePixelRatio));
     QImage image(pixels, QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::white);
@@ -460,3 +327,5 @@ QImage renderColourChart(qreal devicePixelRatio)
     drawTable(p);
     return image;
 }
+
+} // namespace ui

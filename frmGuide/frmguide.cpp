@@ -13,6 +13,8 @@
 #include "platform/twips.h"
 #include "platform/window.h"
 
+namespace ui {
+
 namespace {
 
 enum class Control { Command1, Command2, Command3, Picture1 };
@@ -93,3 +95,5 @@ void frmGuide::renderChartForScreen()
         return;
     Picture1->setPicture(QPixmap::fromImage(renderColourChart(ratio)));
 }
+
+} // namespace ui

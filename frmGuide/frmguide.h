@@ -8,6 +8,8 @@ namespace platform {
 class PictureBox;
 }
 
+namespace ui {
+
 // The guide window: the colour chart under three buttons; closing it discards it.
 class frmGuide : public QWidget
 {
@@ -29,3 +31,5 @@ private:
     void Command3_Click();
     void renderChartForScreen();
 };
+
+} // namespace ui

@@ -1,16 +1,11 @@
 #include "frmMain/frmmain.h"
 
-#include <algorithm>
 #include <utility>
-#include <vector>
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -18,21 +13,18 @@
 #include "frmAbout/frmabout.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/layout.h"
+#include "platform/convert.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
-#include "platform/twips.h"
 #include "platform/window.h"
+
+namespace ui {
 
 using namespace bandalyx;
 using platform::Shape;
-using L = frmmain::Layout;
+using platform::toQString;
 
 namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void showPlain(Shape *shape)
 {
@@ -55,7 +47,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     Form_Load();
     // Only now does the menu bar hold its captions and so have its real height, which the
     // client area is placed below.
-    platform::placeClientAt(this, L::ClientPosition, centralWidget());
+    platform::placeClientAt(this, MainLayout::ClientPosition, centralWidget());
 }
 
 frmMain::~frmMain()
@@ -75,128 +67,52 @@ frmAbout *frmMain::aboutWindow() const
     return m_about;
 }
 
-void frmMain::createControls()
-{
-    auto *client = new QWidget(this);
-    setCentralWidget(client);
-
-    mnuDecode = menuBar()->addAction(QString());
-    mnuDecode->setObjectName(QStringLiteral("mnuDecode"));
-    mnuAbout = menuBar()->addAction(QString());
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    connect(mnuDecode, &QAction::triggered, this, &frmMain::mnuDecode_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-
-    platform::setFixedDialogFrame(this, L::ClientSize, platform::TaskBar::OwnEntry, client);
-    setWindowIcon(QIcon(QStringLiteral(":/bandalyx-16.png")));
-
-    std::vector<std::pair<int, QWidget *>> tabOrder;
-    auto place = [&](QWidget *w, const char *name, platform::TwipRect rect, int tab) {
-        w->setObjectName(QLatin1String(name));
-        platform::placeInTwips(w, rect);
-        if (tab >= 0)
-            tabOrder.emplace_back(tab, w);
-    };
-
-    for (const auto &row : L::Frames)
-        place(this->*row.member = new QGroupBox(client), row.name, row.rect, -1);
-
-    // Swatches first, so each button is drawn over the swatch edge it shares.
-    for (const auto &row : L::Swatches)
-        place(this->*row.member = new Shape(Frame3), row.name, row.rect, -1);
-    for (const auto &row : L::ColourButtons) {
-        auto *button = this->*row.member = new QPushButton(Frame3);
-        place(button, row.name, row.rect, row.tab);
-        button->setAutoDefault(true); // Enter clicks the focused button, as Space does
-        // Painting its own background spares the frame behind a pressed button a repaint.
-        button->setBackgroundRole(QPalette::Window);
-        button->setAutoFillBackground(true);
-        connect(button, &QPushButton::clicked, this, row.click);
-    }
-
-    for (const auto &row : L::Options) {
-        auto *option = this->*row.member = new QRadioButton(this->*row.frame);
-        place(option, row.name, row.rect, row.tab);
-        platform::keepTabStopOnSelected(option);
-        platform::onSelected(option, this, row.click);
-    }
-
-    Picture2 = new platform::PictureBox(Frame4);
-    place(Picture2, "Picture2", L::Picture2Rect, L::Picture2Tab);
-    Picture2->setFocusPolicy(Qt::TabFocus);
-    // Through QIcon, so a high-DPI screen gets the image drawn at its pixel ratio.
-    Picture2->setPicture(
-        QIcon(QStringLiteral(":/resistor.png")).pixmap(L::ResistorImageSize, devicePixelRatioF()));
-    for (const auto &row : L::BandShapes)
-        place(this->*row.member = new Shape(Picture2), row.name, row.rect, -1);
-
-    for (const auto &row : L::Labels)
-        place(this->*row.member = new QLabel(Frame4), row.name, row.rect, -1);
-    for (const auto &row : L::TextBoxes)
-        place(this->*row.member = new QLineEdit(Frame4), row.name, row.rect, row.tab);
-    // Each result box overlaps the next by two pixels. Stacking the upper box on top and
-    // letting it paint its own background means a new value repaints that box alone, not a
-    // strip of its neighbour and the frame behind it as well.
-    for (auto row = L::TextBoxes.rbegin(); row != L::TextBoxes.rend(); ++row) {
-        QLineEdit *box = this->*row->member;
-        box->setBackgroundRole(QPalette::Window);
-        box->setAutoFillBackground(true);
-        box->raise();
-    }
-
-    Command13 = new QPushButton(Frame4);
-    place(Command13, "Command13", L::ResetButton.rect, L::ResetButton.tab);
-    Command13->setAutoDefault(true);
-    connect(Command13, &QPushButton::clicked, this, &frmMain::Command13_Click);
-
-    std::sort(tabOrder.begin(), tabOrder.end());
-    std::vector<QWidget *> chain;
-    for (const auto &[tab, widget] : tabOrder)
-        chain.push_back(widget);
-    platform::setTabOrder(chain);
-}
-
 void frmMain::Form_Load()
 {
     setWindowTitle(Caption);
-    mnuDecode->setText(QString::fromUtf8(L::DecodeMenuCaption));
-    mnuAbout->setText(QString::fromUtf8(L::AboutMenuCaption));
-    for (const auto &row : L::Frames)
+    mnuDecode->setText(QString::fromUtf8(MainLayout::DecodeMenuCaption));
+    mnuAbout->setText(QString::fromUtf8(MainLayout::AboutMenuCaption));
+    for (const auto &row : MainLayout::Frames)
         (this->*row.member)->setTitle(QString::fromUtf8(row.caption));
-    for (const auto &row : L::Options)
+    for (const auto &row : MainLayout::KindOptions)
         (this->*row.member)->setText(QString::fromUtf8(row.caption));
-    for (const auto &row : L::ColourButtons)
-        (this->*row.member)->setText(fromUtf8(Colours[row.code].caption));
-    Command13->setText(QString::fromUtf8(L::ResetButton.caption));
-    for (const auto &row : L::Labels)
+    for (const auto &row : MainLayout::BandOptions)
+        (this->*row.member)->setText(QString::fromUtf8(row.caption));
+    for (const auto &row : MainLayout::ColourButtons)
+        (this->*row.member)->setText(toQString(Colours[row.code].caption));
+    (this->*MainLayout::ResetButton.member)
+        ->setText(QString::fromUtf8(MainLayout::ResetButton.caption));
+    for (const auto &row : MainLayout::Labels)
         (this->*row.member)->setText(QString::fromUtf8(row.caption));
     // What a screen reader says: a result box is named by its label, without the colon.
-    for (const auto &row : L::TextBoxes)
+    for (const auto &row : MainLayout::TextBoxes)
         (this->*row.member)
-            ->setAccessibleName((this->*row.label)->text().remove(L::LabelColon).trimmed());
-    for (const auto &row : L::Swatches)
-        (this->*row.member)->setAccessibleName(fromUtf8(Colours[row.code].koreanName));
-    Picture2->setAccessibleName(QString::fromUtf8(L::Picture2Name));
+            ->setAccessibleName(
+                (this->*row.label)->text().remove(MainLayout::LabelColon).trimmed());
+    for (const auto &row : MainLayout::Swatches)
+        (this->*row.member)->setAccessibleName(toQString(Colours[row.code].koreanName));
+    Picture2->setAccessibleName(QString::fromUtf8(MainLayout::Picture2Name));
 
-    for (const auto &row : L::TextBoxes)
+    for (const auto &row : MainLayout::TextBoxes)
         (this->*row.member)->setText(QString());
-    for (const auto &row : L::TextBoxes)
+    for (const auto &row : MainLayout::TextBoxes)
         (this->*row.member)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    for (const auto &row : L::BandShapes)
+    for (const auto &row : MainLayout::Bands)
+        (this->*row.shape)->setBackStyle(Shape::BackStyle::Opaque);
+    for (const auto &row : MainLayout::Bands)
+        (this->*row.shape)->setBorderStyle(Shape::BorderStyle::None);
+    for (const auto &row : MainLayout::Swatches)
         (this->*row.member)->setBackStyle(Shape::BackStyle::Opaque);
-    for (const auto &row : L::BandShapes)
+    for (const auto &row : MainLayout::Swatches)
         (this->*row.member)->setBorderStyle(Shape::BorderStyle::None);
-    for (const auto &row : L::Swatches)
-        (this->*row.member)->setBackStyle(Shape::BackStyle::Opaque);
-    for (const auto &row : L::Swatches)
-        (this->*row.member)->setBorderStyle(Shape::BorderStyle::None);
-    for (const auto &row : L::Swatches)
+    for (const auto &row : MainLayout::Swatches)
         (this->*row.member)->setBackColor(colourNumberOf(row.code));
 
-    // Selecting the 4-band kind runs its handler, which also selects band A.
-    Option1->setChecked(true);
-    resetToDefault(Kind::FourBands);
+    // Selecting the first kind runs its handler, which also selects band A.
+    const KindOptionRow &first = MainLayout::KindOptions.front();
+    (this->*first.member)->setChecked(true);
+    resetToDefault(first.kind);
 
     createGuideWindow();
 }
@@ -204,7 +120,7 @@ void frmMain::Form_Load()
 void frmMain::createGuideWindow()
 {
     m_guide = new frmGuide();
-    m_guide->setWindowTitle(windowTitle() + QString::fromUtf8(L::GuideCaptionSuffix));
+    m_guide->setWindowTitle(windowTitle() + QString::fromUtf8(MainLayout::GuideCaptionSuffix));
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -225,26 +141,25 @@ void frmMain::Form_Unload()
 
 std::optional<Kind> frmMain::selectedKind() const
 {
-    for (std::size_t i = 0; i < L::KindOptions.size(); ++i) {
-        if ((this->*L::KindOptions[i])->isChecked())
-            return AllKinds[i];
+    for (const auto &row : MainLayout::KindOptions) {
+        if ((this->*row.member)->isChecked())
+            return row.kind;
     }
     return std::nullopt;
 }
 
 std::optional<Band> frmMain::selectedBand() const
 {
-    for (std::size_t i = 0; i < L::BandOptions.size(); ++i) {
-        if ((this->*L::BandOptions[i])->isChecked())
-            return AllBands[i];
+    for (const auto &row : MainLayout::BandOptions) {
+        if ((this->*row.member)->isChecked())
+            return row.band;
     }
     return std::nullopt;
 }
 
 void frmMain::setResultText(ResultBox box, std::string_view text)
 {
-    QLineEdit *boxes[] = {Text1, Text2, Text3};
-    boxes[static_cast<int>(box)]->setText(fromUtf8(text));
+    (this->*MainLayout::TextBoxes[static_cast<std::size_t>(box)].member)->setText(toQString(text));
 }
 
 void frmMain::SelectColorValue(const QString &code)
@@ -269,44 +184,47 @@ void frmMain::ResultValueShow()
 
 void frmMain::explainReading()
 {
-    const Explanation e = explain(m_reader.state(), selectedKind());
-    Text1->setToolTip(fromUtf8(e.value));
-    Text2->setToolTip(fromUtf8(e.range));
+    const Explanation e = explain(m_reader);
+    Text1->setToolTip(toQString(e.value));
+    Text2->setToolTip(toQString(e.range));
 }
 
-void frmMain::describeBand(int band)
+// A screen reader hears the band's letter and the colour the reading gives it.
+void frmMain::describeBand(Band band)
 {
-    Shape *shape = this->*L::BandShapes[band].member;
-    QString colour;
-    if (shape->fillStyle() == Shape::FillStyle::DiagonalCross)
-        colour = fromUtf8(NoColourName);
-    for (const ColourCode &c : Colours)
-        if (colour.isEmpty() && colourNumber(c.rgb) == shape->backColor())
-            colour = fromUtf8(c.koreanName);
-    shape->setAccessibleName((this->*L::BandLetters[band])->text() + u' ' + colour);
+    const BandRow &row = MainLayout::bandRow(band);
+    QString name = (this->*row.letter)->text();
+    const std::optional<long long> code = m_reader.state().band(band).number();
+    const std::optional<Kind> kind = selectedKind();
+    if (code && *code >= 0 && *code < ColourCount) {
+        const bool noColour
+            = kind && roleOf(*kind, band) == Role::Tolerance && *code == NoColourCode;
+        name += u' ' + toQString(noColour ? NoColourName : Colours[std::size_t(*code)].koreanName);
+    }
+    (this->*row.shape)->setAccessibleName(name);
 }
 
 void frmMain::BaseColorShow(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d,
                             std::int32_t e, const QString &f)
 {
     const std::array<std::int32_t, BandCount> colours {a, b, c, d, e, f.toInt()};
-    for (std::size_t i = 0; i < BandCount; ++i) {
-        (this->*L::BandShapes[i].member)->setBackColor(colours[i]);
-        describeBand(int(i));
+    for (const BandRow &row : MainLayout::Bands) {
+        (this->*row.shape)->setBackColor(colours[std::size_t(index(row.band))]);
+        describeBand(row.band);
     }
 
     const std::optional<Kind> kind = selectedKind();
     if (!kind)
         return;
-    const int bands = bandCountOf(*kind);
-    for (int i = 0; i < bands; ++i) {
-        platform::placeInTwips(this->*L::BandShapes[i].member, L::bandRect(*kind, i));
-        platform::placeInTwips(this->*L::BandLetters[i], L::letterRect(*kind, i));
-    }
-    // Only bands E and F come and go; A to D belong to every kind.
-    for (int i = 4; i < BandCount; ++i) {
-        (this->*L::BandShapes[i].member)->setVisible(i < bands);
-        (this->*L::BandLetters[i])->setVisible(i < bands);
+    // A band the kind lacks keeps its place and is only hidden.
+    for (const BandRow &row : MainLayout::Bands) {
+        const bool used = roleOf(*kind, row.band) != Role::None;
+        if (used) {
+            platform::placeInTwips(this->*row.shape, MainLayout::bandRect(*kind, row.band));
+            platform::placeInTwips(this->*row.letter, MainLayout::letterRect(*kind, row.band));
+        }
+        (this->*row.shape)->setVisible(used);
+        (this->*row.letter)->setVisible(used);
     }
 }
 
@@ -317,8 +235,8 @@ void frmMain::SelectColorShow(int code)
     const std::optional<Band> band = selectedBand();
     if (!band)
         return;
-    Shape *shape = this->*L::BandShapes[index(*band)].member;
-    const int noColourBand = *band == Band::D ? 1 : *band == Band::E ? 2 : 0;
+    Shape *shape = this->*MainLayout::bandRow(*band).shape;
+    const int noColourBand = noColourBandOf(*band);
     if (noColourBand != 0 && code == NoColourCode
         && m_reader.state().NoColourBand == noColourBand) {
         showNoColour(shape);
@@ -327,24 +245,23 @@ void frmMain::SelectColorShow(int code)
             showPlain(shape);
         shape->setBackColor(colourNumberOf(code));
     }
-    describeBand(index(*band));
+    describeBand(*band);
 }
 
 void frmMain::CmdSelectShow(const CodeSet &enabled)
 {
-    for (const auto &row : L::ColourButtons)
+    for (const auto &row : MainLayout::ColourButtons)
         (this->*row.member)->setEnabled(enabled[row.code]);
 }
 
-void frmMain::kindChosen(Kind kind)
+void frmMain::kindChosen(const KindOptionRow &row)
 {
-    if (!(this->*L::KindOptions[index(kind)])->isChecked())
+    if (!(this->*row.member)->isChecked())
         return;
-    resetToDefault(kind);
-    const int bands = bandCountOf(kind);
-    Option8->setEnabled(bands >= 5);
-    Option9->setEnabled(bands >= 6);
-    Option4->setChecked(true);
+    resetToDefault(row.kind);
+    for (const auto &band : MainLayout::BandOptions)
+        (this->*band.member)->setEnabled(roleOf(row.kind, band.band) != Role::None);
+    (this->*MainLayout::BandOptions.front().member)->setChecked(true);
     showPlainBands();
 }
 
@@ -360,10 +277,12 @@ void frmMain::resetToDefault(Kind kind)
 // Undoes a no-colour hatch left on the bands that can carry one.
 void frmMain::showPlainBands()
 {
-    showPlain(Shape4);
-    showPlain(Shape5);
-    describeBand(index(Band::D));
-    describeBand(index(Band::E));
+    for (const BandRow &row : MainLayout::Bands) {
+        if (noColourBandOf(row.band) != 0) {
+            showPlain(this->*row.shape);
+            describeBand(row.band);
+        }
+    }
 }
 
 void frmMain::KindDefaultShow()
@@ -374,39 +293,38 @@ void frmMain::KindDefaultShow()
     ResultValueShow();
 }
 
-void frmMain::bandChosen(Band band)
+void frmMain::bandChosen(const BandOptionRow &row)
 {
     const std::optional<Kind> kind = selectedKind();
-    // Band D's handler does nothing at all without a kind; the others reset code 9 first.
-    if (band == Band::D && !kind)
-        return;
-    if (band != Band::D)
+    if (row.resetsNineFirst)
         showNineAsWhite();
-    if (!kind || !(this->*L::BandOptions[index(band)])->isChecked())
+    if (!kind || !(this->*row.member)->isChecked())
         return;
-    const Role role = roleOf(*kind, band);
+    const Role role = roleOf(*kind, row.band);
     if (role == Role::None)
         return;
     CmdSelectShow(offeredCodes(role));
     if (role == Role::Tolerance)
-        showNineAsNoColour(band == Band::D ? 1 : 2);
-    else if (band == Band::D)
+        showNineAsNoColour(noColourBandOf(row.band));
+    else if (!row.resetsNineFirst)
         showNineAsWhite();
 }
 
 void frmMain::showNineAsWhite()
 {
-    m_reader.state().NoColourBand = 0;
-    Command10->setText(fromUtf8(Colours[NoColourCode].caption));
-    Shape16->setBackColor(colourNumberOf(NoColourCode));
-    showPlain(Shape16);
+    m_reader.setNoColourBand(0);
+    (this->*MainLayout::buttonOf(NoColourCode).member)
+        ->setText(toQString(Colours[NoColourCode].caption));
+    Shape *swatch = this->*MainLayout::swatchOf(NoColourCode).member;
+    swatch->setBackColor(colourNumberOf(NoColourCode));
+    showPlain(swatch);
 }
 
 void frmMain::showNineAsNoColour(int noColourBand)
 {
-    m_reader.state().NoColourBand = noColourBand;
-    Command10->setText(fromUtf8(NoColourCaption));
-    showNoColour(Shape16);
+    m_reader.setNoColourBand(noColourBand);
+    (this->*MainLayout::buttonOf(NoColourCode).member)->setText(toQString(NoColourCaption));
+    showNoColour(this->*MainLayout::swatchOf(NoColourCode).member);
 }
 
 void frmMain::colourClicked(int code)
@@ -433,91 +351,94 @@ void frmMain::mnuDecode_Click()
     m_guide->activateWindow();
 }
 
+// The named handlers: each looks up what its own control stands for.
 void frmMain::Option1_Click()
 {
-    kindChosen(Kind::FourBands);
+    kindChosen(MainLayout::rowOf(MainLayout::KindOptions, &frmMain::Option1));
 }
 void frmMain::Option2_Click()
 {
-    kindChosen(Kind::FiveBands);
+    kindChosen(MainLayout::rowOf(MainLayout::KindOptions, &frmMain::Option2));
 }
 void frmMain::Option3_Click()
 {
-    kindChosen(Kind::SixBands);
+    kindChosen(MainLayout::rowOf(MainLayout::KindOptions, &frmMain::Option3));
 }
 void frmMain::Option4_Click()
 {
-    bandChosen(Band::A);
+    bandChosen(MainLayout::rowOf(MainLayout::BandOptions, &frmMain::Option4));
 }
 void frmMain::Option5_Click()
 {
-    bandChosen(Band::B);
+    bandChosen(MainLayout::rowOf(MainLayout::BandOptions, &frmMain::Option5));
 }
 void frmMain::Option6_Click()
 {
-    bandChosen(Band::C);
+    bandChosen(MainLayout::rowOf(MainLayout::BandOptions, &frmMain::Option6));
 }
 void frmMain::Option7_Click()
 {
-    bandChosen(Band::D);
+    bandChosen(MainLayout::rowOf(MainLayout::BandOptions, &frmMain::Option7));
 }
 void frmMain::Option8_Click()
 {
-    bandChosen(Band::E);
+    bandChosen(MainLayout::rowOf(MainLayout::BandOptions, &frmMain::Option8));
 }
 void frmMain::Option9_Click()
 {
-    bandChosen(Band::F);
+    bandChosen(MainLayout::rowOf(MainLayout::BandOptions, &frmMain::Option9));
 }
 void frmMain::Command1_Click()
 {
-    colourClicked(0);
+    colourClicked(MainLayout::rowOf(MainLayout::ColourButtons, &frmMain::Command1).code);
 }
 void frmMain::Command2_Click()
 {
-    colourClicked(1);
+    colourClicked(MainLayout::rowOf(MainLayout::ColourButtons, &frmMain::Command2).code);
 }
 void frmMain::Command3_Click()
 {
-    colourClicked(2);
+    colourClicked(MainLayout::rowOf(MainLayout::ColourButtons, &frmMain::Command3).code);
 }
 void frmMain::Command4_Click()
 {
-    colourClicked(3);
+    colourClicked(MainLayout::rowOf(MainLayout::ColourButtons, &frmMain::Command4).code);
 }
 void frmMain::Command5_Click()
 {
-    colourClicked(4);
+    colourClicked(MainLayout::rowOf(MainLayout::ColourButtons, &frmMain::Command5).code);
 }
 void frmMain::Command6_Click()
 {
-    colourClicked(5);
+    colourClicked(MainLayout::rowOf(MainLayout::ColourButtons, &frmMain::Command6).code);
 }
 void frmMain::Command7_Click()
 {
-    colourClicked(6);
+    colourClicked(MainLayout::rowOf(MainLayout::ColourButtons, &frmMain::Command7).code);
 }
 void frmMain::Command8_Click()
 {
-    colourClicked(7);
+    colourClicked(MainLayout::rowOf(MainLayout::ColourButtons, &frmMain::Command8).code);
 }
 void frmMain::Command9_Click()
 {
-    colourClicked(8);
+    colourClicked(MainLayout::rowOf(MainLayout::ColourButtons, &frmMain::Command9).code);
 }
 void frmMain::Command10_Click()
 {
-    colourClicked(9);
+    colourClicked(MainLayout::rowOf(MainLayout::ColourButtons, &frmMain::Command10).code);
 }
 void frmMain::Command11_Click()
 {
-    colourClicked(10);
+    colourClicked(MainLayout::rowOf(MainLayout::ColourButtons, &frmMain::Command11).code);
 }
 void frmMain::Command12_Click()
 {
-    colourClicked(11);
+    colourClicked(MainLayout::rowOf(MainLayout::ColourButtons, &frmMain::Command12).code);
 }
 void frmMain::Command13_Click()
 {
     KindDefaultShow();
 }
+
+} // namespace ui

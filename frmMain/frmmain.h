@@ -16,16 +16,19 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class frmAbout;
-class frmGuide;
 
 namespace platform {
 class PictureBox;
 class Shape;
 } // namespace platform
-namespace frmmain {
-struct Layout;
-}
+
+namespace ui {
+
+class frmAbout;
+class frmGuide;
+struct MainLayout;
+struct KindOptionRow;
+struct BandOptionRow;
 
 // The reader window: the kind, band and colour choices, the resistor drawing and the results.
 class frmMain : public QMainWindow, public bandalyx::ReaderView
@@ -82,7 +85,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    friend struct frmmain::Layout;
+    friend struct MainLayout;
 
     void createControls();
     void Form_Load();
@@ -116,13 +119,13 @@ private:
     void KindDefaultShow();
     void ResultValueShow();
 
-    void kindChosen(bandalyx::Kind kind);
-    void bandChosen(bandalyx::Band band);
+    void kindChosen(const KindOptionRow &row);
+    void bandChosen(const BandOptionRow &row);
     void colourClicked(int code);
     void resetToDefault(bandalyx::Kind kind);
     void showPlainBands();
     void explainReading();
-    void describeBand(int band);
+    void describeBand(bandalyx::Band band);
     void showNineAsWhite();
     void showNineAsNoColour(int noColourBand);
     void createGuideWindow();
@@ -131,3 +134,5 @@ private:
     QPointer<frmGuide> m_guide;
     QPointer<frmAbout> m_about;
 };
+
+} // namespace ui

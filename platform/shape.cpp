@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "platform/convert.h"
+
 namespace platform {
 
 Shape::Shape(QWidget *parent) : QWidget(parent)
@@ -9,11 +11,6 @@ Shape::Shape(QWidget *parent) : QWidget(parent)
     // Clicks reach whatever lies beneath, as on a painted rectangle.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-}
-
-QColor Shape::toColor(std::int32_t n)
-{
-    return QColor(n & 0xff, (n >> 8) & 0xff, (n >> 16) & 0xff);
 }
 
 void Shape::setBackColor(std::int32_t colourNumber)
@@ -52,7 +49,7 @@ void Shape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     if (m_backStyle == BackStyle::Opaque)
-        p.fillRect(rect(), toColor(m_backColor));
+        p.fillRect(rect(), toQColor(m_backColor));
     if (m_fillStyle == FillStyle::DiagonalCross)
         p.fillRect(rect(), QBrush(Qt::black, Qt::DiagCrossPattern));
     if (m_borderStyle == BorderStyle::Solid) {

@@ -28,8 +28,6 @@ public:
     void setFillStyle(FillStyle style);
     FillStyle fillStyle() const { return m_fillStyle; }
 
-    static QColor toColor(std::int32_t colourNumber);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <initializer_list>
-#include <span>
-
 #include <QRect>
 
 class QWidget;
@@ -33,12 +30,5 @@ constexpr QRect toPixels(TwipRect r)
 }
 
 void placeInTwips(QWidget *widget, TwipRect rect);
-
-// Chains the keyboard focus through the widgets in the order given.
-void setTabOrder(std::span<QWidget *const> order);
-inline void setTabOrder(std::initializer_list<QWidget *> order)
-{
-    setTabOrder(std::span<QWidget *const>(order.begin(), order.size()));
-}
 
 } // namespace platform

@@ -42,6 +42,16 @@ void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client)
     window->setGeometry(QRect(topLeft, window->size()));
 }
 
+void setTabOrder(std::span<QWidget *const> order)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *w : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 void keepTabStopOnSelected(QRadioButton *option)
 {
     QObject::connect(option, &QRadioButton::toggled, option, [option](bool on) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <initializer_list>
+#include <span>
+
 #include <QRadioButton>
 #include <QSize>
 
@@ -21,6 +24,13 @@ void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client = nullpt
 
 // The one font every caption uses: a Hangul dialog font at the size dialogs use at 96 dpi.
 void useDialogFont();
+
+// Chains the keyboard focus through the widgets in the order given.
+void setTabOrder(std::span<QWidget *const> order);
+inline void setTabOrder(std::initializer_list<QWidget *> order)
+{
+    setTabOrder(std::span<QWidget *const>(order.begin(), order.size()));
+}
 
 // Makes the selected option of the option's group its only tab stop, after every change of
 // selection by a click, a key or code: Tab then meets the group once, at the place of its

@@ -134,7 +134,7 @@ void TestExplain::readings()
 
     ReaderFixture f(kindOf(bands));
     f.set(codes);
-    const Explanation e = explain(f.reader.state(), f.view.kind);
+    const Explanation e = explain(f.reader);
     QCOMPARE(q(e.value), value);
     QCOMPARE(q(e.range), range);
 }
@@ -168,7 +168,7 @@ void TestExplain::tolerances()
 
     ReaderFixture f(Kind::FourBands);
     f.set({"1", "0", "3", code});
-    QCOMPARE(q(explain(f.reader.state(), f.view.kind).range), range);
+    QCOMPARE(q(explain(f.reader).range), range);
 }
 
 void TestExplain::rangeKeepsTheNominalUnit_data()
@@ -205,7 +205,7 @@ void TestExplain::rangeKeepsTheNominalUnit()
 
     ReaderFixture f(kindOf(bands));
     f.set(codes);
-    QCOMPARE(q(explain(f.reader.state(), f.view.kind).range), range);
+    QCOMPARE(q(explain(f.reader).range), range);
 }
 
 // Orange keeps the previous tolerance text; on a fresh reader there is none.
@@ -217,7 +217,7 @@ void TestExplain::noToleranceTextYet()
     reader.BaseValueShow(4, 7, 2, 3, "", "");
     QVERIFY(reader.state().ToleranceText.empty());
 
-    const Explanation e = explain(reader.state(), view.kind);
+    const Explanation e = explain(reader);
     QCOMPARE(q(e.value), "4 700" + Ohm + "\n표준값: E6, E12, E24, E192");
     QCOMPARE(q(e.range), QString());
 }
@@ -226,35 +226,33 @@ void TestExplain::noPlainValue_data()
 {
     QTest::addColumn<int>("bands");
     QTest::addColumn<QStringList>("codes");
-    QTest::addColumn<int>("explainedAs"); // bands of the kind passed to explain; 0: none
+    QTest::addColumn<bool>("kindSelected");
 
-    QTest::newRow("no kind selected") << 4 << QStringList {} << 0;
+    QTest::newRow("no kind selected") << 4 << QStringList {} << false;
     QTest::newRow("gold multiplier keeps an earlier value")
-        << 4 << QStringList {"4", "7", "10"} << 4;
+        << 4 << QStringList {"4", "7", "10"} << true;
     QTest::newRow("silver multiplier keeps an earlier value")
-        << 5 << QStringList {"4", "7", "0", "11"} << 5;
-    QTest::newRow("a letter in a digit band") << 4 << QStringList {"x"} << 4;
-    QTest::newRow("an empty digit band") << 4 << QStringList {"1", ""} << 4;
-    QTest::newRow("a two-figure code in a digit band") << 4 << QStringList {"1", "10"} << 4;
-    QTest::newRow("an empty multiplier band") << 5 << QStringList {"1", "0", "0", ""} << 5;
-    QTest::newRow("a 5-band reading explained as 4 bands")
-        << 5 << QStringList {"1", "0", "0", "1", "1"} << 4;
-    QTest::newRow("a 4-band reading explained as 5 bands")
-        << 4 << QStringList {"1", "0", "1", "1"} << 5;
+        << 5 << QStringList {"4", "7", "0", "11"} << true;
+    QTest::newRow("a letter in a digit band") << 4 << QStringList {"x"} << true;
+    QTest::newRow("an empty digit band") << 4 << QStringList {"1", ""} << true;
+    QTest::newRow("a two-figure code in a digit band") << 4 << QStringList {"1", "10"} << true;
+    QTest::newRow("an empty multiplier band") << 5 << QStringList {"1", "0", "0", ""} << true;
 }
 
 void TestExplain::noPlainValue()
 {
     QFETCH(int, bands);
     QFETCH(QStringList, codes);
-    QFETCH(int, explainedAs);
+    QFETCH(bool, kindSelected);
 
     ReaderFixture f(kindOf(bands));
     f.set(codes);
-    const std::optional<Kind> kind
-        = explainedAs == 0 ? std::nullopt : std::optional(kindOf(explainedAs));
-    QVERIFY(!valueOhms(f.reader.state(), kind));
-    QVERIFY(explain(f.reader.state(), kind) == Explanation {});
+    if (!kindSelected) {
+        f.view.kind.reset();
+        f.reader.ResultValueShow();
+    }
+    QVERIFY(!f.reader.valueOhms());
+    QVERIFY(explain(f.reader) == Explanation {});
 }
 
 void TestExplain::toleranceText_data()
@@ -297,7 +295,7 @@ void TestExplain::exactCodePoints()
 {
     ReaderFixture f(Kind::FourBands);
     f.set({"4", "7", "2"});
-    const Explanation e = explain(f.reader.state(), f.view.kind);
+    const Explanation e = explain(f.reader);
     const QString value = q(e.value);
     const QString range = q(e.range);
 
@@ -309,8 +307,7 @@ void TestExplain::exactCodePoints()
     QVERIFY(!range.contains(QChar('-')));
 
     f.set({"1", "7"});
-    QVERIFY(q(explain(f.reader.state(), f.view.kind).value)
-                .endsWith(QChar(0x2013) + QString("E192)에 없는 값")));
+    QVERIFY(q(explain(f.reader).value).endsWith(QChar(0x2013) + QString("E192)에 없는 값")));
 }
 
 void TestExplain::seriesFollowTheFormula_data()

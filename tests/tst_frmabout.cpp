@@ -12,6 +12,8 @@
 #include "platform/window.h"
 #include "tools/imagecompare.h"
 
+using namespace ui;
+
 namespace {
 
 const QString MainCaption = QStringLiteral("Bandalyx v1.0");

@@ -11,8 +11,10 @@
 #include "platform/window.h"
 #include "tools/imagecompare.h"
 
+using namespace ui;
+
 using namespace bandalyx;
-using Layout = ColourChartLayout;
+using Layout = ChartLayout;
 
 namespace {
 
@@ -195,7 +197,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QPixmap &picture = w.Picture1->picture();
-        QCOMPARE(picture.deviceIndependentSize().toSize(), Layout::size);
+        QCOMPARE(picture.deviceIndependentSize().toSize(), Layout::Size);
         QCOMPARE(picture.devicePixelRatio(), w.devicePixelRatioF());
     }
 
@@ -240,7 +242,7 @@ private slots:
             for (const ColourCode &c : Colours)
                 QTest::addRow("%d %s at %gx", c.code, c.englishName.data(), ratio)
                     << ratio << c.code;
-            QTest::addRow("no colour at %gx", ratio) << ratio << int(Layout::noColourRow);
+            QTest::addRow("no colour at %gx", ratio) << ratio << int(Layout::NoColourRow);
         }
     }
     void swatches()
@@ -251,7 +253,7 @@ private slots:
         const QImage chart = renderColourChart(ratio);
         const QRect swatch = Layout::swatch(entry);
         const QRect pixels(scaled(swatch.topLeft(), ratio), scaled(swatch.bottomRight(), ratio));
-        if (entry != Layout::noColourRow) {
+        if (entry != Layout::NoColourRow) {
             for (QPoint p : {pixels.center(), pixels.topLeft(), pixels.bottomRight()})
                 QCOMPARE(chart.pixelColor(p), colourOf(entry));
             return;
@@ -294,7 +296,7 @@ private slots:
         QFETCH(QStringList, texts);
 
         const QList<ColourChartRow> rows = colourChartRows();
-        QCOMPARE(rows.size(), Layout::rowCount);
+        QCOMPARE(rows.size(), Layout::RowCount);
         const ColourChartRow &r = rows[entry];
         QCOMPARE(
             (QStringList {r.name, r.digit, r.multiplier, r.tolerance, r.toleranceLetter, r.tempco}),

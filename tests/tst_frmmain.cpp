@@ -19,6 +19,8 @@
 #include "platform/window.h"
 #include "tools/imagecompare.h"
 
+using namespace ui;
+
 using platform::toPixels;
 
 namespace {

@@ -3,10 +3,13 @@
 
 #include "frmGuide/frmguide.h"
 #include "frmMain/frmmain.h"
+#include "platform/convert.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
 #include "platform/window.h"
 #include "tools/imagecompare.h"
+
+using namespace ui;
 
 // Runs with QT_SCALE_FACTOR=2: everything twice the size, images drawn for the pixel ratio.
 class TestHighDpi : public QObject
@@ -59,7 +62,7 @@ void TestHighDpi::bandsSitOnTheSharpResistor()
     for (int b = 0; b < bands; ++b) {
         const QRect r = shapes[b]->geometry();
         const QRect device(r.topLeft() * 2, r.size() * 2);
-        const QColor painted = platform::Shape::toColor(shapes[b]->backColor());
+        const QColor painted = platform::toQColor(shapes[b]->backColor());
         // Every device pixel of the band is painted, and the body shows just outside it.
         QCOMPARE(seen.pixelColor(device.topLeft()), painted);
         QCOMPARE(seen.pixelColor(device.bottomRight()), painted);

@@ -13,9 +13,12 @@
 #include "frmAbout/frmabout.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/frmmain.h"
+#include "platform/convert.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
 #include "platform/window.h"
+
+using namespace ui;
 
 using platform::Shape;
 
@@ -271,7 +274,7 @@ bool TestSequences::compare()
             && shape(b + 1)->backStyle() == Shape::BackStyle::Transparent;
         EXPECT_EQ(hatched, m_model.hatched[b]);
         if (!hatched)
-            EXPECT_EQ(Shape::toColor(shape(b + 1)->backColor()), m_model.colour[b]);
+            EXPECT_EQ(platform::toQColor(shape(b + 1)->backColor()), m_model.colour[b]);
     }
     return true;
 }
