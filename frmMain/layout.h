@@ -206,8 +206,10 @@ struct MainLayout
     }};
     // clang-format on
 
-    static constexpr ButtonRow ResetButton {&frmMain::Command13, "Command13", "초기화",
-                                            {120, 2640, 2655, 735}, 27, &frmMain::Command13_Click};
+    // clang-format off
+    static constexpr ButtonRow ResetButton
+        {&frmMain::Command13, "Command13", "초기화", {120, 2640, 2655, 735}, 27, &frmMain::Command13_Click};
+    // clang-format on
 
     // Where each kind draws its bands (in Picture2) and their letters (in Frame4), by band.
     struct KindDrawing
