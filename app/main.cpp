@@ -1,14 +1,15 @@
 #include <QApplication>
 
+#include "app/fonts.h"
 #include "frmMain/frmmain.h"
-#include "platform/window.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bandalyx"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    platform::useDialogFont();
+    if (!app::useDialogFont())
+        app::warnNoHangulFont();
 
     frmMain window;
     window.show();

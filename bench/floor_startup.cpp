@@ -21,9 +21,9 @@
 #include <QRect>
 #include <QStringList>
 
+#include "app/fonts.h"
 #include "bench/floorwidgets.h"
 #include "frmGuide/frmguide.h"
-#include "platform/window.h"
 
 namespace {
 
@@ -231,7 +231,7 @@ int main(int argc, char *argv[])
         }
     }
     if (o.dialogFont)
-        platform::useDialogFont();
+        app::useDialogFont();
 
     QMainWindow window;
     buildFloor(window, o);

@@ -1,7 +1,5 @@
 #include "platform/window.h"
 
-#include <QApplication>
-#include <QFont>
 #include <QLayout>
 #include <QRect>
 #include <QWidget>
@@ -36,13 +34,6 @@ void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client)
     // setGeometry places the client area; move() would place the window manager's frame.
     const QPoint topLeft(toPixels(screenTwips.x()), toPixels(screenTwips.y()) - menuBarHeight);
     window->setGeometry(QRect(topLeft, window->size()));
-}
-
-void useDialogFont()
-{
-    QFont font(QStringLiteral("NanumGothic"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
 }
 
 } // namespace platform

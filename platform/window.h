@@ -19,9 +19,6 @@ void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar,
 // lands at the given screen position in twips.
 void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client = nullptr);
 
-// The one font every caption uses: a Hangul dialog font at the size dialogs use at 96 dpi.
-void useDialogFont();
-
 // Runs `handler` whenever the option becomes selected, by a click or from code.
 template<typename Receiver>
 void onSelected(QRadioButton *option, Receiver *receiver, void (Receiver::*handler)())

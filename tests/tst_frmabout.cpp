@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QUrl>
 
+#include "app/fonts.h"
 #include "frmAbout/frmabout.h"
 #include "frmAbout/spacebreaklabel.h"
-#include "platform/window.h"
 
 namespace {
 
@@ -121,7 +121,7 @@ private:
 
 void TestFrmAbout::initTestCase()
 {
-    platform::useDialogFont();
+    app::useDialogFont();
 }
 
 void TestFrmAbout::init()

@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/fonts.h"
 #include "engine/colourtable.h"
 #include "frmGuide/colourchart.h"
 #include "frmGuide/frmguide.h"
 #include "platform/picturebox.h"
-#include "platform/window.h"
 
 using namespace bandalyx;
 using Layout = ColourChartLayout;
@@ -51,7 +51,7 @@ class TestFrmGuide : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { platform::useDialogFont(); }
+    void initTestCase() { app::useDialogFont(); }
 
     void frameIsFixedAndPlaced()
     {

@@ -1,11 +1,12 @@
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
+#include "app/fonts.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/frmmain.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
-#include "platform/window.h"
 
 // Runs with QT_SCALE_FACTOR=2: everything twice the size, images drawn for the pixel ratio.
 class TestHighDpi : public QObject
@@ -22,7 +23,7 @@ private slots:
 
 void TestHighDpi::initTestCase()
 {
-    platform::useDialogFont();
+    app::useDialogFont();
     QCOMPARE(qEnvironmentVariable("QT_SCALE_FACTOR"), "2");
 }
 
