@@ -1,13 +1,17 @@
 #include <QApplication>
 
+#include "app/commandline.h"
 #include "app/fonts.h"
 #include "frmMain/frmmain.h"
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = app::handleCommandLine(argc, argv))
+        return *status;
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bandalyx"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(BANDALYX_VERSION));
     if (!app::useDialogFont())
         app::warnNoHangulFont();
 
