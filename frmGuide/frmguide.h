@@ -3,12 +3,14 @@
 #include <QWidget>
 
 class QPushButton;
+class QScrollArea;
 
 namespace platform {
 class PictureBox;
 }
 
-// The guide window: the colour chart under three buttons; closing it discards it.
+// The guide window: the colour chart under three buttons; closing it discards it. On a screen
+// too small to hold it, the window is cut to the screen and its client area scrolls.
 class frmGuide : public QWidget
 {
     Q_OBJECT
@@ -28,4 +30,7 @@ protected:
 private:
     void Command3_Click();
     void renderChartForScreen();
+    void fitToScreen();
+
+    QScrollArea *m_scroll;
 };
