@@ -12,6 +12,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum")
+# xdg-open is how Qt finds the user's browser for the About box's page button.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Bandalyx reads the colour code of through-hole resistors. Pick the kind of resistor and a\n band, click a colour, and it shows the resistance, the tolerance and, for six bands, the\n temperature coefficient. The interface is in Korean.")
 include(CPack)

@@ -3,6 +3,7 @@
 # user is told so in a window and in one line on standard error, and that the program goes on:
 #   no font draws Hangul      an English message box, then the main window as usual
 #   no NanumGothic            another Hangul family serves; nothing to tell
+#   no web browser            the About box's page button shows the address to copy
 # Photographs each message into OUTDIR. Exit status 77 (a skip for CTest) without Xvfb.
 set -euo pipefail
 
@@ -95,3 +96,19 @@ start FONTCONFIG_FILE="$work/no-nanumgothic.conf"
 finish "no NanumGothic"
 [ ! -s "$work/stderr" ] || fail "no NanumGothic: unexpected standard error"
 echo "no NanumGothic: ran without a warning"
+
+# No program on PATH can open a web page: the About box's page button shows the address.
+mkdir "$work/empty"
+start -u BROWSER -u DEFAULT_BROWSER -u XDG_CURRENT_DESKTOP PATH="$work/empty"
+main=$("$xwin" wait --pid "$app_pid" "$title" 10000) || fail "no web browser: no main window"
+"$xwin" key "$main" alt+a || fail "cannot send Alt+A"
+about=$("$xwin" wait --pid "$app_pid" --exclude "$main" "$title" 5000) || fail "no About box"
+"$xwin" key "$about" Tab && "$xwin" key "$about" space || fail "cannot press the page button"
+box=$("$xwin" wait --pid "$app_pid" --exclude "$main" --exclude "$about" "$title" 5000) ||
+    fail "no web browser: no message"
+"$xwin" shot "$box" "$outdir/no-web-browser.png" || fail "cannot photograph the message"
+one_line_saying "no web browser" "bandalyx: could not open https://bandalyx.example.org/"
+"$xwin" key "$box" Escape || fail "cannot send Escape"
+"$xwin" gone "$box" 5000 || fail "no web browser: Escape left the message open"
+finish "no web browser"
+echo "no web browser: told, with the address -> $outdir/no-web-browser.png"

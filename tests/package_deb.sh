@@ -34,6 +34,7 @@ for d in fonts-nanum libqt6widgets6 libqt6gui6 libqt6core6; do
     grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
 done
 echo "depends: $depends"
+[ "$(dpkg-deb -f "$deb" Recommends)" = xdg-utils ] || fail "Recommends is not xdg-utils"
 
 dpkg-deb -x "$deb" "$work/root"
 bash "$smoke" "$work/root/usr/bin/bandalyx" "$xwin" "$work/shots"
