@@ -65,10 +65,11 @@ Read the colour code of 4-, 5- and 6-band resistors: pick the kind of resistor a
 click a colour, and the window shows the resistance, the tolerance and, for six bands, the
 temperature coefficient. The interface is in Korean.
 
+Options:
   -h, --help         display this help and exit
       --version      output version information and exit
 
-Qt's own options are passed on to Qt, written with one dash or two, among them:
+Qt options (passed on to Qt, with one dash or two), among them:
   -platform NAME     the window system plugin: xcb, wayland, offscreen, ...
   -display DISPLAY   the X server to show the window on
   -style STYLE       the widget style: Fusion, Windows, ...
