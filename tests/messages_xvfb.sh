@@ -78,8 +78,9 @@ finish() {
 
 # Exactly one line on standard error, holding the given text.
 one_line_saying() {
-    [ "$(wc -l <"$work/stderr")" -eq 1 ] && grep -qF "$2" "$work/stderr" ||
+    if [ "$(wc -l <"$work/stderr")" -ne 1 ] || ! grep -qF "$2" "$work/stderr"; then
         fail "$1: expected one line on standard error saying '$2'"
+    fi
 }
 
 # No Hangul font: the warning comes first, legible without Hangul, and the program goes on.
@@ -103,7 +104,8 @@ start -u BROWSER -u DEFAULT_BROWSER -u XDG_CURRENT_DESKTOP PATH="$work/empty"
 main=$("$xwin" wait --pid "$app_pid" "$title" 10000) || fail "no web browser: no main window"
 "$xwin" key "$main" alt+a || fail "cannot send Alt+A"
 about=$("$xwin" wait --pid "$app_pid" --exclude "$main" "$title" 5000) || fail "no About box"
-"$xwin" key "$about" Tab && "$xwin" key "$about" space || fail "cannot press the page button"
+"$xwin" key "$about" Tab || fail "cannot send Tab"
+"$xwin" key "$about" space || fail "cannot press the page button"
 box=$("$xwin" wait --pid "$app_pid" --exclude "$main" --exclude "$about" "$title" 5000) ||
     fail "no web browser: no message"
 "$xwin" shot "$box" "$outdir/no-web-browser.png" || fail "cannot photograph the message"
