@@ -12,6 +12,22 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Bandalyx reads the colour code of through-hole resistors. Pick the kind of resistor and a\n band, click a colour, and it shows the resistance, the tolerance and, for six bands, the\n temperature coefficient. The interface is in Korean.")
+# xdg-open is how Qt finds the user's browser for the About box's page button.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# CPack indents each line by one blank itself; Debian wants them at most 80 characters wide.
+string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Bandalyx reads the colour code of through-hole resistors. Pick the kind of"
+    "resistor and a band, click a colour, and it shows the resistance, the"
+    "tolerance and, for six bands, the temperature coefficient. A guide window"
+    "shows the colour-code chart. The interface is in Korean.")
 include(CPack)
+
+# What Debian asks of every package's documentation: the licence in machine-readable form and
+# the changelog, compressed without a time stamp so that the same source gives the same file.
+set(BANDALYX_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/bandalyx)
+add_custom_command(OUTPUT changelog.gz
+    COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > changelog.gz
+    DEPENDS packaging/changelog)
+add_custom_target(changelog ALL DEPENDS changelog.gz)
+install(FILES packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+        DESTINATION ${BANDALYX_DOCDIR})

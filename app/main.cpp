@@ -1,14 +1,19 @@
 #include <QApplication>
 
+#include "app/commandline.h"
+#include "app/fonts.h"
 #include "frmMain/frmmain.h"
-#include "platform/window.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    if (const std::optional<int> status = app::handleCommandLine(argc, argv))
+        return *status;
+
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bandalyx"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    platform::useDialogFont();
+    QApplication::setApplicationVersion(QStringLiteral(BANDALYX_VERSION));
+    if (!app::useDialogFont())
+        app::warnNoHangulFont();
 
     ui::frmMain window;
     window.show();

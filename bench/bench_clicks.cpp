@@ -19,10 +19,10 @@
 #include <QStringList>
 #include <QTest>
 
+#include "app/fonts.h"
 #include "bench/floorwidgets.h"
 #include "frmMain/frmmain.h"
 #include "platform/shape.h"
-#include "platform/window.h"
 
 namespace {
 
@@ -288,7 +288,7 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    platform::useDialogFont();
+    app::useDialogFont();
 
     ui::frmMain reader;
     FloorWindow floor;

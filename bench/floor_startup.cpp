@@ -21,10 +21,10 @@
 #include <QRect>
 #include <QStringList>
 
+#include "app/fonts.h"
 #include "bench/floorwidgets.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/layout.h"
-#include "platform/window.h"
 
 namespace {
 
@@ -228,7 +228,7 @@ int main(int argc, char *argv[])
         }
     }
     if (o.dialogFont)
-        platform::useDialogFont();
+        app::useDialogFont();
 
     QMainWindow window;
     buildFloor(window, o);

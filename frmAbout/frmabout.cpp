@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
 
@@ -176,7 +177,26 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::Command1_Click()
 {
-    platform::openWebPage(PageAddress.toString());
+    const QString address = PageAddress.toString();
+    if (!platform::openWebPage(address))
+        showUnopenedPage(address);
+}
+
+// No browser could be started: the address, selectable so that it can be copied by hand. The
+// box is window-modal and closes with the About window.
+void frmAbout::showUnopenedPage(const QString &address)
+{
+    auto *box = new QMessageBox(
+        QMessageBox::Information, windowTitle(),
+        QStringLiteral("웹 브라우저를 열지 못했습니다.\n아래 주소를 복사하여 브라우저에서 "
+                       "열어 주세요.\n\n%1")
+            .arg(address),
+        QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("msgPageAddress"));
+    box->setTextFormat(Qt::PlainText);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 } // namespace ui

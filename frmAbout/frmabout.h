@@ -33,6 +33,7 @@ private:
     void Form_Load(const QWidget *mainWindow);
     void cmdOK_Click();
     void Command1_Click();
+    void showUnopenedPage(const QString &address);
 
     QLabel *lblTitle = nullptr;
     std::array<QLabel *, 2> lblDescription {};

@@ -1,11 +1,14 @@
 #include "frmGuide/frmguide.h"
 
+#include <algorithm>
 #include <array>
 
 #include <QIcon>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QWindow>
 
 #include "frmGuide/colourchart.h"
@@ -39,10 +42,10 @@ constexpr QPoint ScreenTwips {1320, 750};
 } // namespace
 
 frmGuide::frmGuide()
-    : Command1(new QPushButton(QStringLiteral("<-"), this)),
-      Command2(new QPushButton(QStringLiteral("->"), this)),
-      Command3(new QPushButton(QStringLiteral("닫기"), this)),
-      Picture1(new platform::PictureBox(this))
+    : Command1(new QPushButton(QStringLiteral("<-"))),
+      Command2(new QPushButton(QStringLiteral("->"))),
+      Command3(new QPushButton(QStringLiteral("닫기"))), Picture1(new platform::PictureBox),
+      m_scroll(new QScrollArea(this))
 {
     setObjectName(QStringLiteral("frmGuide"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -53,6 +56,19 @@ frmGuide::frmGuide()
     Command2->setObjectName(QStringLiteral("Command2"));
     Command3->setObjectName(QStringLiteral("Command3"));
     Picture1->setObjectName(QStringLiteral("Picture1"));
+
+    // The controls lie on a page the size of the client area, in a scroll area that shows no
+    // bars while the window holds the whole page. Page Up, Page Down and the up and down arrows
+    // reach it from the focused button, so it needs no tab stop of its own.
+    auto *page = new QWidget;
+    page->setFixedSize(platform::toPixels(ClientTwips.width()),
+                       platform::toPixels(ClientTwips.height()));
+    for (QWidget *control : {static_cast<QWidget *>(Command1), static_cast<QWidget *>(Command2),
+                             static_cast<QWidget *>(Command3), static_cast<QWidget *>(Picture1)})
+        control->setParent(page);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setWidget(page);
     platform::placeInTwips(Command1, geometryOf(Control::Command1));
     platform::placeInTwips(Command2, geometryOf(Control::Command2));
     platform::placeInTwips(Command3, geometryOf(Control::Command3));
@@ -68,7 +84,35 @@ frmGuide::frmGuide()
     // The arrow buttons are deliberately inert: the guide has a single page.
     connect(Command3, &QPushButton::clicked, this, &frmGuide::Command3_Click);
 
-    platform::placeClientAt(this, ScreenTwips);
+    fitToScreen();
+}
+
+void frmGuide::fitToScreen()
+{
+    const QSize page = m_scroll->widget()->size();
+    // The window manager's frame is unknown until the window is shown; leave room above for a
+    // title bar like the style's own.
+    QRect room = screen()->availableGeometry();
+    room.setTop(room.top() + style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+
+    // A page too tall gets a vertical bar beside it, which may in turn make it too wide.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
+    const bool tooTall = page.height() > room.height();
+    const bool tooWide = page.width() + (tooTall ? bar : 0) > room.width();
+    const QSize size
+        = QSize(page.width() + (tooTall ? bar : 0), page.height() + (tooWide ? bar : 0))
+              .boundedTo(room.size())
+              .expandedTo(QSize(1, 1));
+    setFixedSize(size);
+    m_scroll->setGeometry(rect());
+
+    // The usual place, moved only as far as it takes to bring the whole window on screen.
+    const QPoint usual(platform::toPixels(ScreenTwips.x()), platform::toPixels(ScreenTwips.y()));
+    const QPoint last(std::max(room.left(), room.right() + 1 - size.width()),
+                      std::max(room.top(), room.bottom() + 1 - size.height()));
+    setGeometry(QRect(QPoint(std::clamp(usual.x(), room.left(), last.x()),
+                             std::clamp(usual.y(), room.top(), last.y())),
+                      size));
 }
 
 void frmGuide::Command3_Click()

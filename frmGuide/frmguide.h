@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QPushButton;
+class QScrollArea;
 
 namespace platform {
 class PictureBox;
@@ -10,7 +11,8 @@ class PictureBox;
 
 namespace ui {
 
-// The guide window: the colour chart under three buttons; closing it discards it.
+// The guide window: the colour chart under three buttons; closing it discards it. On a screen
+// too small to hold it, the window is cut to the screen and its client area scrolls.
 class frmGuide : public QWidget
 {
     Q_OBJECT
@@ -30,6 +32,9 @@ protected:
 private:
     void Command3_Click();
     void renderChartForScreen();
+    void fitToScreen();
+
+    QScrollArea *m_scroll;
 };
 
 } // namespace ui

@@ -1,7 +1,5 @@
 #include "platform/window.h"
 
-#include <QApplication>
-#include <QFont>
 #include <QLayout>
 #include <QRect>
 #include <QWidget>
@@ -67,13 +65,6 @@ void keepTabStopOnSelected(QRadioButton *option)
                                           : Qt::FocusPolicy(policy & ~Qt::TabFocus));
         }
     });
-}
-
-void useDialogFont()
-{
-    QFont font(QStringLiteral("NanumGothic"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
 }
 
 } // namespace platform

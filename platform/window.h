@@ -22,9 +22,6 @@ void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar,
 // lands at the given screen position in twips. A menu bar must have its captions by then.
 void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client = nullptr);
 
-// The one font every caption uses: a Hangul dialog font at the size dialogs use at 96 dpi.
-void useDialogFont();
-
 // Chains the keyboard focus through the widgets in the order given.
 void setTabOrder(std::span<QWidget *const> order);
 inline void setTabOrder(std::initializer_list<QWidget *> order)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks that a desktop finds everything it needs:
-# the program, a valid desktop entry, a valid AppStream record and the icon in the hicolor theme.
+# the program, a valid desktop entry, a valid AppStream record, the icon in the hicolor theme and
+# the manual page.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -12,7 +13,9 @@ for f in bin/bandalyx \
     share/applications/$id.desktop \
     share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/16x16/apps/bandalyx.png \
-    share/icons/hicolor/scalable/apps/bandalyx.svg; do
+    share/icons/hicolor/scalable/apps/bandalyx.svg \
+    share/man/man1/bandalyx.1.gz \
+    share/doc/bandalyx/copyright; do
     [ -e "$prefix/$f" ] || { echo "FAIL: $f not installed" >&2; exit 1; }
 done
 [ -x "$prefix/bin/bandalyx" ] || { echo "FAIL: bin/bandalyx is not executable" >&2; exit 1; }

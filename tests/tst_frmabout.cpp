@@ -1,15 +1,17 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QImage>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
+#include "app/fonts.h"
 #include "frmAbout/frmabout.h"
 #include "frmAbout/spacebreaklabel.h"
-#include "platform/window.h"
 #include "tools/imagecompare.h"
 
 using namespace ui;
@@ -100,6 +102,7 @@ private slots:
     void focusChain();
     void makerButtonOpensTheShownPage_data();
     void makerButtonOpensTheShownPage();
+    void unopenedPageLeavesItsAddressToCopy();
     void captions_data();
     void captions();
     void linesAsShown_data();
@@ -116,6 +119,7 @@ private slots:
 
 private:
     bool open();
+    QString shownAddress() const;
 
     QWidget *m_mainWindow = nullptr;
     QPointer<frmAbout> m_about;
@@ -124,7 +128,7 @@ private:
 
 void TestFrmAbout::initTestCase()
 {
-    platform::useDialogFont();
+    app::useDialogFont();
 }
 
 void TestFrmAbout::init()
@@ -152,6 +156,17 @@ bool TestFrmAbout::open()
     m_about = new frmAbout(m_mainWindow);
     m_about->show();
     return QTest::qWaitForWindowActive(m_about);
+}
+
+// The page address the credit shows after "블로그:".
+QString TestFrmAbout::shownAddress() const
+{
+    const QString credit = control<QLabel>(m_about, QStringLiteral("lblDescription"), 1)->text();
+    return credit.split(u'\n')
+        .filter(QStringLiteral("블로그:"))
+        .value(0)
+        .section(u':', 1)
+        .trimmed();
 }
 
 void TestFrmAbout::captionComesFromTheMainWindow_data()
@@ -281,13 +296,34 @@ void TestFrmAbout::makerButtonOpensTheShownPage()
     }
 
     // The address opened is the one the credit shows after "블로그:".
-    const QString credit = control<QLabel>(m_about, QStringLiteral("lblDescription"), 1)->text();
-    const QString shownLine = credit.split(u'\n').filter(QStringLiteral("블로그:")).value(0);
-    const QString shownAddress = shownLine.section(u':', 1).trimmed();
-    QCOMPARE(m_recorder.urls, QList<QUrl> {QUrl(shownAddress)});
+    QCOMPARE(m_recorder.urls, QList<QUrl> {QUrl(shownAddress())});
     QCOMPARE(m_recorder.urls.value(0).scheme(), QStringLiteral("https"));
     QVERIFY(m_about);
     QVERIFY(m_about->isVisible());
+}
+
+void TestFrmAbout::unopenedPageLeavesItsAddressToCopy()
+{
+    // An opener that fails: Qt finds no such slot to call, so opening reports failure.
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_recorder, "noSuchSlot");
+    QVERIFY(open());
+    QTest::mouseClick(control<QPushButton>(m_about, QStringLiteral("Command1")), Qt::LeftButton);
+
+    auto *box = m_about->findChild<QMessageBox *>();
+    QVERIFY(box && box->isVisible());
+    QVERIFY(box->text().startsWith(QStringLiteral("웹 브라우저를 열지 못했습니다.")));
+    // The address can be selected and copied from the box.
+    auto *text = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    QVERIFY(text);
+    const QString address = shownAddress();
+    text->setSelection(int(text->text().indexOf(address)), int(address.size()));
+    QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), address);
+
+    // Closing the message leaves the About window open.
+    QTest::keyClick(box, Qt::Key_Escape);
+    QVERIFY(!box->isVisible());
+    QVERIFY(m_about && m_about->isVisible());
 }
 
 void TestFrmAbout::captions_data()

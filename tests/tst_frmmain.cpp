@@ -10,13 +10,13 @@
 #include <QTest>
 #include <QToolTip>
 
+#include "app/fonts.h"
 #include "frmAbout/frmabout.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/frmmain.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
 #include "platform/twips.h"
-#include "platform/window.h"
 #include "tools/imagecompare.h"
 
 using namespace ui;
@@ -192,7 +192,7 @@ private slots:
 
 void TestFrmMain::initTestCase()
 {
-    platform::useDialogFont();
+    app::useDialogFont();
 }
 
 void TestFrmMain::init()

@@ -1,12 +1,13 @@
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
+#include "app/fonts.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/frmmain.h"
 #include "platform/convert.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
-#include "platform/window.h"
 #include "tools/imagecompare.h"
 
 using namespace ui;
@@ -26,7 +27,7 @@ private slots:
 
 void TestHighDpi::initTestCase()
 {
-    platform::useDialogFont();
+    app::useDialogFont();
     QCOMPARE(qEnvironmentVariable("QT_SCALE_FACTOR"), "2");
 }
 

@@ -10,13 +10,13 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "app/fonts.h"
 #include "frmAbout/frmabout.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/frmmain.h"
 #include "platform/convert.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
-#include "platform/window.h"
 
 using namespace ui;
 
@@ -224,7 +224,7 @@ private:
 
 void TestSequences::initTestCase()
 {
-    platform::useDialogFont();
+    app::useDialogFont();
     m_window = std::make_unique<frmMain>();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));

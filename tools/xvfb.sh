@@ -1,16 +1,17 @@
 # shellcheck shell=bash
 # Sourced by the scripts that need a private X server (the real-window tests, the start-up
-# benchmark). start_xvfb WORKDIR starts Xvfb on a display it picks itself, exports DISPLAY for
-# real X11 windows and sets xvfb_pid; stop_xvfb ends it. Returns non-zero if no server came up.
+# benchmark). start_xvfb WORKDIR [WxHxDEPTH] starts Xvfb on a display it picks itself, with one
+# screen of that size (1280x1024x24 unless given), exports DISPLAY for real X11 windows and sets
+# xvfb_pid; stop_xvfb ends it. Returns non-zero if no server came up.
 # start_window_manager and stop_window_manager (below) do the same for openbox.
 xvfb_pid=
 
 start_xvfb() {
-    local work=$1 display=
+    local work=$1 screen=${2:-1280x1024x24} display=
     # Xvfb picks a free display itself and writes its number once it accepts clients, so there
     # is neither a race for a number nor a wait for the server to come up.
     mkfifo "$work/displayfd"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp \
         3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     read -r -t 10 display <"$work/displayfd" || true

@@ -1,0 +1,54 @@
+#include "app/fonts.h"
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QMessageBox>
+
+namespace app {
+
+namespace {
+
+constexpr int DialogPixelSize = 12;
+
+// The family the captions were laid out with, then any other that covers Hangul: a
+// proportional face before a fixed-pitch one, so captions keep roughly their widths.
+QString hangulFamily()
+{
+    const QStringList families = QFontDatabase::families(QFontDatabase::Korean);
+    if (families.contains(QStringLiteral("NanumGothic")))
+        return QStringLiteral("NanumGothic");
+    for (const QString &family : families) {
+        if (!QFontDatabase::isPrivateFamily(family) && !QFontDatabase::isFixedPitch(family))
+            return family;
+    }
+    return families.value(0);
+}
+
+} // namespace
+
+bool useDialogFont()
+{
+    const QString family = hangulFamily();
+    QFont font = family.isEmpty() ? QApplication::font() : QFont(family);
+    font.setPixelSize(DialogPixelSize);
+    QApplication::setFont(font);
+    return !family.isEmpty();
+}
+
+void warnNoHangulFont()
+{
+    std::fputs("bandalyx: no installed font can draw Korean (Hangul) text; install fonts-nanum "
+               "(Debian/Ubuntu) or any Korean font\n",
+               stderr);
+    QMessageBox::warning(
+        nullptr, QStringLiteral("Bandalyx"),
+        QStringLiteral("No installed font can draw Korean (Hangul) text, so the captions of "
+                       "Bandalyx cannot be read.\n\n"
+                       "Install the package fonts-nanum (Debian, Ubuntu) or any Korean font, "
+                       "then start Bandalyx again."));
+}
+
+} // namespace app

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace app {
+
+// Makes the application font the dialog font every caption uses: NanumGothic where it is
+// installed, otherwise another installed family that draws Hangul, at the 12 px dialogs use at
+// 96 dpi. Returns false when no installed family draws Hangul; the font is set regardless.
+bool useDialogFont();
+
+// Tells the user that Korean captions cannot be drawn and which package mends it: one line on
+// standard error and a message box worded so that it reads without a Hangul font.
+void warnNoHangulFont();
+
+} // namespace app

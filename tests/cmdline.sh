@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Runs the real program with command lines that end it before any window, and checks the exit
+# status and where its words go. None of these needs a display, so none is given.
+set -euo pipefail
+bandalyx=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+# check NAME STATUS STDOUT-LINES STDERR-LINES TEXT ARG...: TEXT is looked for in the output the
+# program's words should go to (standard output for status 0, standard error otherwise).
+check() {
+    local name=$1 want=$2 out_lines=$3 err_lines=$4 text=$5 status=0
+    shift 5
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bandalyx" "$@" \
+        >"$work/out" 2>"$work/err" || status=$?
+    local words=$work/out
+    [ "$want" -eq 0 ] || words=$work/err
+    if [ "$status" -ne "$want" ] || ! grep -qF -- "$text" "$words" ||
+        { [ "$out_lines" != any ] && [ "$(wc -l <"$work/out")" -ne "$out_lines" ]; } ||
+        [ "$(wc -l <"$work/err")" -ne "$err_lines" ]; then
+        echo "FAIL: $name: status $status (want $want)" >&2
+        sed 's/^/  stdout: /' "$work/out" >&2
+        sed 's/^/  stderr: /' "$work/err" >&2
+        failures=$((failures + 1))
+    else
+        echo "ok: $name"
+    fi
+}
+
+check "--help" 0 any 0 "Usage: bandalyx [OPTION]..." --help
+check "-h" 0 any 0 "Usage: bandalyx [OPTION]..." -h
+check "--version" 0 1 0 "bandalyx 1.0" --version
+check "unknown option" 2 0 2 "bandalyx: unknown option '--frobnicate'" --frobnicate
+check "no display" 1 0 1 "bandalyx: no display"
+
+# Qt's own options reach Qt untouched: Qt itself names the platform plugin it cannot find, and
+# aborts.
+status=0
+(ulimit -c 0 && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    "$bandalyx" --platform nosuchplugin >/dev/null 2>"$work/err") || status=$?
+if [ "$status" -eq 0 ] || grep -q '^bandalyx:' "$work/err" || ! grep -q nosuchplugin "$work/err"; then
+    echo "FAIL: -platform did not reach Qt (status $status)" >&2
+    sed 's/^/  stderr: /' "$work/err" >&2
+    failures=$((failures + 1))
+else
+    echo "ok: Qt's options reach Qt"
+fi
+[ "$failures" -eq 0 ]
