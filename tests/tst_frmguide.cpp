@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QDir>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -304,16 +303,6 @@ private slots:
     void workedExample()
     {
         QCOMPARE(colourChartExample(), QStringLiteral("10 × 10² = 1 ㏀ ±5 ％"));
-    }
-
-    // With BANDALYX_SHOTS set, leaves the chart in the build directory for a look by eye.
-    void saveShots()
-    {
-        if (qEnvironmentVariableIsEmpty("BANDALYX_SHOTS"))
-            QSKIP("set BANDALYX_SHOTS to save the chart");
-        for (qreal ratio : {1.0, 2.0})
-            QVERIFY(renderColourChart(ratio).save(
-                QDir::current().filePath(QStringLiteral("frmguide-chart@%1x.png").arg(ratio))));
     }
 };
 

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QToolTip>
 
 #include "frmAbout/frmabout.h"
 #include "frmGuide/frmguide.h"
@@ -185,7 +184,6 @@ private slots:
     void screenReaderNames();
     void keyboardAlone();
     void tooltipsFollowTheReading();
-    void saveScreenshots();
 };
 
 void TestFrmMain::initTestCase()
@@ -845,43 +843,6 @@ void TestFrmMain::tooltipsFollowTheReading()
     choose(3);
     QCOMPARE(value->toolTip(), "100 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
     QVERIFY(control<QLineEdit>("Text3")->toolTip().isEmpty());
-}
-
-// For people to look at: BANDALYX_SHOTS=dir saves the window for each kind, with a hatch.
-void TestFrmMain::saveScreenshots()
-{
-    const QString dir = qEnvironmentVariable("BANDALYX_SHOTS");
-    if (dir.isEmpty())
-        QSKIP("set BANDALYX_SHOTS to a folder to save screenshots");
-    choose(7);
-    clickColour(9);
-    QVERIFY(m_window->grab().save(dir + "/frmMain-4.png"));
-    choose(2);
-    choose(8);
-    clickColour(9);
-    QVERIFY(m_window->grab().save(dir + "/frmMain-5.png"));
-    choose(3);
-    choose(9);
-    clickColour(7);
-    QVERIFY(m_window->grab().save(dir + "/frmMain-6.png"));
-
-    choose(4);
-    clickColour(4);
-    choose(5);
-    clickColour(7);
-    choose(7);
-    clickColour(2);
-    for (const char *box : {"Text1", "Text2"}) {
-        QLineEdit *edit = control<QLineEdit>(box);
-        QToolTip::showText(edit->mapToGlobal(QPoint(10, 10)), edit->toolTip(), edit);
-        QWidget *tip = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->inherits("QTipLabel") && w->isVisible())
-                tip = w;
-        QVERIFY(tip);
-        QVERIFY(tip->grab().save(dir + "/tooltip-" + box + ".png"));
-        QToolTip::hideText();
-    }
 }
 
 QTEST_MAIN(TestFrmMain)
