@@ -1,25 +1,16 @@
 #include <QApplication>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 
 #include "engine/colourtable.h"
 #include "frmGuide/colourchart.h"
-#include "frmGuide/frmguide.h"
-#include "platform/picturebox.h"
 #include "platform/window.h"
-#include "tools/imagecompare.h"
+#include "tests/guifixture.h"
 
 using namespace bandalyx;
 using Layout = ColourChartLayout;
 
 namespace {
-
-QColor colourOf(int code)
-{
-    const Rgb c = Colours[std::size_t(code)].rgb;
-    return QColor(c.red, c.green, c.blue);
-}
 
 QPoint scaled(QPoint p, qreal ratio)
 {
@@ -29,19 +20,11 @@ QPoint scaled(QPoint p, qreal ratio)
 // A guide shown and active, as the main window leaves it after its menu command.
 struct ShownGuide
 {
-    QPointer<frmGuide> window = new frmGuide();
+    QPointer<gui::GuideWindow> window = new gui::GuideWindow();
 
-    ShownGuide()
-    {
-        window->show();
-        window->activateWindow();
-    }
     ~ShownGuide() { delete window; }
-    bool ready() const
-    {
-        return QTest::qWaitForWindowExposed(window) && QTest::qWaitForWindowActive(window);
-    }
-    QWidget *child(const QString &name) const { return window->findChild<QWidget *>(name); }
+    bool ready() const { return gui::showAndWait(window, true); }
+    QWidget *child(const QString &name) const { return gui::control(window, name); }
 };
 
 } // namespace
@@ -55,7 +38,7 @@ private slots:
 
     void frameIsFixedAndPlaced()
     {
-        frmGuide w;
+        gui::GuideWindow w;
         QCOMPARE(w.objectName(), QStringLiteral("frmGuide"));
         QCOMPARE(w.minimumSize(), QSize(607, 645));
         QCOMPARE(w.maximumSize(), QSize(607, 645));
@@ -90,10 +73,9 @@ private slots:
         ShownGuide guide;
         QVERIFY(guide.ready());
         QWidget *w = guide.child(name);
-        QVERIFY(w && w->isVisible());
+        QVERIFY(w->isVisible());
         QCOMPARE(w->geometry(), geometry);
-        if (auto *b = qobject_cast<QPushButton *>(w))
-            QCOMPARE(b->text(), caption);
+        QCOMPARE(gui::caption(w), caption);
     }
 
     void tabOrder_data()
@@ -181,7 +163,7 @@ private slots:
     {
         const QImage icon(QStringLiteral(":/bandalyx-16.png"));
         QVERIFY(!icon.isNull());
-        frmGuide w;
+        gui::GuideWindow w;
         const auto d
             = imagecompare::difference(icon, w.windowIcon().pixmap(QSize(16, 16), 1.0).toImage());
         QVERIFY2(!d, qPrintable(imagecompare::describe(d)));
@@ -189,10 +171,9 @@ private slots:
 
     void chartIsRenderedOnFirstShow()
     {
-        frmGuide w;
+        gui::GuideWindow w;
         QVERIFY(w.Picture1->picture().isNull());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(gui::showAndWait(&w));
         const QPixmap &picture = w.Picture1->picture();
         QCOMPARE(picture.deviceIndependentSize().toSize(), Layout::size);
         QCOMPARE(picture.devicePixelRatio(), w.devicePixelRatioF());
@@ -252,19 +233,12 @@ private slots:
         const QRect pixels(scaled(swatch.topLeft(), ratio), scaled(swatch.bottomRight(), ratio));
         if (entry != Layout::noColourRow) {
             for (QPoint p : {pixels.center(), pixels.topLeft(), pixels.bottomRight()})
-                QCOMPARE(chart.pixelColor(p), colourOf(entry));
+                QCOMPARE(chart.pixelColor(p), gui::colourOf(entry));
             return;
         }
-        int black = 0;
-        int white = 0;
-        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
-            for (int x = pixels.left(); x <= pixels.right(); ++x) {
-                black += (chart.pixel(x, y) & 0xffffff) == 0x000000;
-                white += (chart.pixel(x, y) & 0xffffff) == 0xffffff;
-            }
-        // A hatch, not a thin frame around white: a good share of the inside is black.
-        QVERIFY2(white > 0 && black * 8 > pixels.width() * pixels.height(),
-                 qPrintable(QStringLiteral("%1 black, %2 white").arg(black).arg(white)));
+        QImage white(chart.size(), chart.format());
+        white.fill(Qt::white);
+        QVERIFY(gui::looksHatched(chart, white, pixels));
     }
 
     void rowTexts_data()
