@@ -36,9 +36,9 @@ inline const QStringList CodeNames {"black", "brown",  "red",  "orange", "yellow
                                     "blue",  "violet", "grey", "white",  "gold",   "silver"};
 inline QColor colourOf(int code)
 {
-    static constexpr QRgb Rgb[] = {0x000000, 0x804000, 0xff0000, 0xff8040, 0xffff00, 0x008000,
+    static constexpr QRgb rgb[] = {0x000000, 0x804000, 0xff0000, 0xff8040, 0xffff00, 0x008000,
                                    0x0000ff, 0xcc66ff, 0x808080, 0xffffff, 0xcccc00, 0xc0c0c0};
-    return QColor(Rgb[code]);
+    return QColor(rgb[code]);
 }
 
 // A window's control by name; with an index, the element of a control array holding it.
@@ -109,7 +109,8 @@ inline bool looksHatched(const QImage &seen, const QImage &beneath, QRect r)
     return lines * 8 > area && shows * 3 > area;
 }
 
-// A shape, as its container shows it over what the container itself draws beneath.
+// A shape, as its container shows it over what the container itself draws beneath (at a pixel
+// ratio of 1: the shape's geometry is taken as image pixels).
 inline bool looksHatched(const QWidget *shape)
 {
     QWidget *container = shape->parentWidget();
