@@ -37,6 +37,17 @@ fail_app() {
     fail "$*"
 }
 
+# Closes the main window as a window manager would; the program must then exit with status 0
+# within 5 s. $1 says where, for the messages.
+close_main() {
+    local status=0
+    "$xwin" close "$main" || fail_app "cannot close the main window$1"
+    "$xwin" exited "$app_pid" 5000 || fail_app "Bandalyx still running 5 s after its window was closed$1"
+    wait "$app_pid" || status=$?
+    app_pid=
+    [ "$status" -eq 0 ] || fail "Bandalyx exited with status $status$1"
+}
+
 mkdir -p "$outdir"
 work=$(mktemp -d)
 app_pid=
@@ -82,12 +93,7 @@ echo "main window $main -> $outdir/frmMain.png"
         fail_app "Alt+A opened no About box the second time"
 }
 
-"$xwin" close "$main" || fail_app "cannot close the main window"
-"$xwin" exited "$app_pid" 5000 || fail_app "Bandalyx still running 5 s after its window was closed"
-status=0
-wait "$app_pid" || status=$?
-app_pid=
-[ "$status" -eq 0 ] || fail "Bandalyx exited with status $status"
+close_main ""
 echo "Bandalyx exited with status 0"
 
 # The client area, below the menu bar, belongs at (6270, 2235) twips: (418, 149) pixels. The
@@ -106,9 +112,4 @@ at=$("$xwin" locate "$main" "$resistor" 0 0 33 73) || fail_app "the resistor pic
 [ "$at" = "434 173" ] ||
     fail_app "under openbox the resistor picture is at ($at), not (434 173): the client area is misplaced"
 echo "under openbox the client area is at (418, 149)"
-"$xwin" close "$main" || fail_app "cannot close the main window under openbox"
-"$xwin" exited "$app_pid" 5000 || fail_app "Bandalyx still running under openbox after closing"
-status=0
-wait "$app_pid" || status=$?
-app_pid=
-[ "$status" -eq 0 ] || fail "Bandalyx exited with status $status under openbox"
+close_main " under openbox"

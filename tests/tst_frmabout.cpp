@@ -10,11 +10,10 @@
 #include <QUrl>
 
 #include "app/fonts.h"
-#include "frmAbout/frmabout.h"
 #include "frmAbout/spacebreaklabel.h"
-#include "tools/imagecompare.h"
+#include "tests/guifixture.h"
 
-using namespace ui;
+using gui::control;
 
 namespace {
 
@@ -31,17 +30,6 @@ public:
 public slots:
     void open(const QUrl &url) { urls.append(url); }
 };
-
-// One of the window's controls by name; control-array elements also by their index.
-template<typename T> T *control(QWidget *window, const QString &name, int index = -1)
-{
-    const QList<T *> found = window->findChildren<T *>(name);
-    for (T *c : found) {
-        if (index < 0 || c->property("index").toInt() == index)
-            return c;
-    }
-    return nullptr;
-}
 
 // A line of text as it appears on screen: the box around its dark pixels.
 struct InkLine
@@ -103,15 +91,13 @@ private slots:
     void makerButtonOpensTheShownPage_data();
     void makerButtonOpensTheShownPage();
     void unopenedPageLeavesItsAddressToCopy();
-    void captions_data();
-    void captions();
     void linesAsShown_data();
     void linesAsShown();
     void spaceRunsStartNewLines_data();
     void spaceRunsStartNewLines();
     void frameIsFixedAndPlaced();
-    void geometry_data();
-    void geometry();
+    void controls_data();
+    void controls();
     void etchedSeparator_data();
     void etchedSeparator();
     void programIcon();
@@ -122,7 +108,7 @@ private:
     QString shownAddress() const;
 
     QWidget *m_mainWindow = nullptr;
-    QPointer<frmAbout> m_about;
+    QPointer<gui::AboutWindow> m_about;
     UrlRecorder m_recorder;
 };
 
@@ -153,20 +139,8 @@ void TestFrmAbout::cleanup()
 // Opens the About window from the stand-in main window, as its menu does.
 bool TestFrmAbout::open()
 {
-    m_about = new frmAbout(m_mainWindow);
-    m_about->show();
-    return QTest::qWaitForWindowActive(m_about);
-}
-
-// The page address the credit shows after "블로그:".
-QString TestFrmAbout::shownAddress() const
-{
-    const QString credit = control<QLabel>(m_about, QStringLiteral("lblDescription"), 1)->text();
-    return credit.split(u'\n')
-        .filter(QStringLiteral("블로그:"))
-        .value(0)
-        .section(u':', 1)
-        .trimmed();
+    m_about = new gui::AboutWindow(m_mainWindow);
+    return gui::showAndWait(m_about, true);
 }
 
 void TestFrmAbout::captionComesFromTheMainWindow_data()
@@ -185,7 +159,6 @@ void TestFrmAbout::captionComesFromTheMainWindow()
 
     QCOMPARE(m_about->windowTitle(), mainCaption);
     auto *title = control<QLabel>(m_about, QStringLiteral("lblTitle"));
-    QVERIFY(title);
     QCOMPARE(title->text(), mainCaption);
     // What is drawn is one line as wide as the caption's own characters.
     const QList<InkLine> lines = inkLines(m_about, title);
@@ -286,7 +259,6 @@ void TestFrmAbout::makerButtonOpensTheShownPage()
     QFETCH(int, key);
     QVERIFY(open());
     auto *button = control<QPushButton>(m_about, QStringLiteral("Command1"));
-    QVERIFY(button);
     if (key == 0) {
         QTest::mouseClick(button, Qt::LeftButton);
     } else {
@@ -295,7 +267,7 @@ void TestFrmAbout::makerButtonOpensTheShownPage()
         QTest::keyClick(button, Qt::Key(key));
     }
 
-    // The address opened is the one the credit shows after "블로그:".
+    // The address opened is the one the credit shows.
     QCOMPARE(m_recorder.urls, QList<QUrl> {QUrl(shownAddress())});
     QCOMPARE(m_recorder.urls.value(0).scheme(), QStringLiteral("https"));
     QVERIFY(m_about);
@@ -326,39 +298,11 @@ void TestFrmAbout::unopenedPageLeavesItsAddressToCopy()
     QVERIFY(m_about && m_about->isVisible());
 }
 
-void TestFrmAbout::captions_data()
+// The page address the credit shows after "블로그:".
+QString TestFrmAbout::shownAddress() const
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("description")
-        << "lblDescription" << 0
-        << QStringLiteral("이 판독기는 저항종류에 맞는 저항색을 추출하여 저항수치를 알아내는 "
-                          "프로그램입니다.       또한 누구나 사용 가능한 프리웨어입니다");
-    QTest::newRow("credit") << "lblDescription" << 1
-                            << QStringLiteral("만든이: 2026년 12월 \"Bandalyx 개발팀\"\n"
-                                              "이메일: bandalyx@example.org\n"
-                                              "블로그: https://bandalyx.example.org/");
-    QTest::newRow("disclaimer") << "lblDisclaimer" << -1
-                                << QStringLiteral("경고:") + QString(55, u' ')
-            + QStringLiteral("이 프로그램의 불법적인 사용은 전적으로 사용자에게 있음을 "
-                             "알립니다.");
-    QTest::newRow("maker button") << "Command1" << -1 << QStringLiteral("\"Bandalyx 개발팀\"");
-    QTest::newRow("OK button") << "cmdOK" << -1 << QStringLiteral("확인");
-}
-
-void TestFrmAbout::captions()
-{
-    QFETCH(QString, name);
-    QFETCH(int, index);
-    QFETCH(QString, text);
-    QVERIFY(open());
-    QWidget *widget = control<QWidget>(m_about, name, index);
-    QVERIFY(widget);
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        QCOMPARE(label->text(), text);
-    else
-        QCOMPARE(qobject_cast<QPushButton *>(widget)->text(), text);
+    const QString credit = control<QLabel>(m_about, QStringLiteral("lblDescription"), 1)->text();
+    return credit.split(u'\n').filter(QStringLiteral("블로그:")).value(0).section(u':', 1).trimmed();
 }
 
 void TestFrmAbout::linesAsShown_data()
@@ -390,7 +334,6 @@ void TestFrmAbout::linesAsShown()
     QFETCH(QStringList, lines);
     QVERIFY(open());
     auto *label = control<QLabel>(m_about, name, index);
-    QVERIFY(label);
 
     // Each line on screen starts at the left edge and is as wide as the words it should hold.
     const QList<InkLine> shown = inkLines(m_about, label);
@@ -427,7 +370,7 @@ void TestFrmAbout::spaceRunsStartNewLines()
     QFETCH(int, lines);
     QWidget window;
     window.resize(220, 120);
-    SpaceBreakLabel label(&window);
+    ui::SpaceBreakLabel label(&window);
     label.setGeometry(0, 0, 200, 100);
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label.setText(text);
@@ -448,27 +391,41 @@ void TestFrmAbout::frameIsFixedAndPlaced()
     QCOMPARE(m_about->geometry().topLeft(), QPoint(553, 117));
 }
 
-void TestFrmAbout::geometry_data()
+void TestFrmAbout::controls_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("rect");
-    QTest::newRow("title") << "lblTitle" << -1 << QRect(8, 16, 163, 16);
-    QTest::newRow("description") << "lblDescription" << 0 << QRect(8, 40, 259, 54);
-    QTest::newRow("credit") << "lblDescription" << 1 << QRect(8, 104, 259, 46);
-    QTest::newRow("disclaimer") << "lblDisclaimer" << -1 << QRect(8, 160, 257, 47);
-    QTest::newRow("maker button") << "Command1" << -1 << QRect(8, 224, 121, 33);
-    QTest::newRow("OK button") << "cmdOK" << -1 << QRect(144, 224, 122, 31);
+    QTest::newRow("title") << "lblTitle" << -1 << MainCaption << QRect(8, 16, 163, 16);
+    QTest::newRow("description")
+        << "lblDescription" << 0
+        << QStringLiteral("이 판독기는 저항종류에 맞는 저항색을 추출하여 저항수치를 알아내는 "
+                          "프로그램입니다.       또한 누구나 사용 가능한 프리웨어입니다")
+        << QRect(8, 40, 259, 54);
+    QTest::newRow("credit") << "lblDescription" << 1
+                            << QStringLiteral("만든이: 2026년 12월 \"Bandalyx 개발팀\"\n"
+                                              "이메일: bandalyx@example.org\n"
+                                              "블로그: https://bandalyx.example.org/")
+                            << QRect(8, 104, 259, 46);
+    const QString disclaimer = QStringLiteral("경고:") + QString(55, u' ')
+        + QStringLiteral("이 프로그램의 불법적인 사용은 전적으로 사용자에게 있음을 알립니다.");
+    QTest::newRow("disclaimer") << "lblDisclaimer" << -1 << disclaimer << QRect(8, 160, 257, 47);
+    QTest::newRow("maker button") << "Command1" << -1 << QStringLiteral("\"Bandalyx 개발팀\"")
+                                  << QRect(8, 224, 121, 33);
+    QTest::newRow("OK button") << "cmdOK" << -1 << QStringLiteral("확인")
+                               << QRect(144, 224, 122, 31);
 }
 
-void TestFrmAbout::geometry()
+void TestFrmAbout::controls()
 {
     QFETCH(QString, name);
     QFETCH(int, index);
+    QFETCH(QString, caption);
     QFETCH(QRect, rect);
     QVERIFY(open());
-    QWidget *widget = control<QWidget>(m_about, name, index);
-    QVERIFY(widget);
+    const QWidget *widget = control(m_about, name, index);
+    QCOMPARE(gui::caption(widget), caption);
     QCOMPARE(widget->geometry(), rect);
 }
 

@@ -1,12 +1,11 @@
 #include <QPainter>
-#include <QRadioButton>
 #include <QTest>
 
 #include "platform/line.h"
 #include "platform/picturebox.h"
-#include "platform/shape.h"
 #include "platform/twips.h"
 #include "platform/window.h"
+#include "tests/guifixture.h"
 
 using platform::Shape;
 
@@ -112,18 +111,10 @@ void TestPlatform::shapeStyles()
     shape->setBorderStyle(Shape::BorderStyle(border));
 
     const QImage seen = parent.grab().toImage();
-    int colour = 0, backdrop = 0, black = 0;
-    for (int y = 5; y < 35; ++y) {
-        for (int x = 5; x < 35; ++x) {
-            const QColor c = seen.pixelColor(x, y);
-            colour += c == QColor(204, 102, 255);
-            backdrop += c == parent.colour;
-            black += c == QColor(Qt::black);
-        }
-    }
-    QCOMPARE(colour > 0, showsColour);
-    QCOMPARE(backdrop > 0, showsBackdrop);
-    QCOMPARE(black > 0, showsBlack);
+    const QRect inside(5, 5, 30, 30);
+    QCOMPARE(gui::countColour(seen, inside, QColor(204, 102, 255)) > 0, showsColour);
+    QCOMPARE(gui::countColour(seen, inside, parent.colour) > 0, showsBackdrop);
+    QCOMPARE(gui::countColour(seen, inside, Qt::black) > 0, showsBlack);
 }
 
 void TestPlatform::pictureIsUnscaledAndClipped()
@@ -168,7 +159,7 @@ void TestPlatform::selectingFromCodeRunsTheHandler()
     QCOMPARE(receiver.runs, 1);
     b->setChecked(true); // deselecting a is no click on a
     QCOMPARE(receiver.runs, 1);
-    QTest::mouseClick(a, Qt::LeftButton, {}, QPoint(8, a->height() / 2));
+    gui::clickOption(a);
     QCOMPARE(receiver.runs, 2);
 }
 

@@ -93,32 +93,24 @@ void TestReader::tolerance_data()
 
     // The band starts silver, so a code that keeps the previous text shows silver's.
     const QString kept = "±10.00 ％, K";
-    QTest::newRow("0 black is no tolerance") << "0"
-                                             << "-";
-    QTest::newRow("1 brown") << "1"
-                             << "±1.00 ％, F";
-    QTest::newRow("2 red") << "2"
-                           << "±2.00 ％, G";
-    QTest::newRow("3 orange keeps the previous text") << "3" << kept;
-    QTest::newRow("4 yellow is no tolerance") << "4"
-                                              << "-";
-    QTest::newRow("5 green") << "5"
-                             << "±0.50 ％, D";
-    QTest::newRow("6 blue") << "6"
-                            << "±0.25 ％, C";
-    QTest::newRow("7 violet") << "7"
-                              << "±0.10 ％, B";
-    QTest::newRow("8 grey") << "8"
-                            << "±0.05 ％, A";
-    QTest::newRow("9 no colour") << "9"
-                                 << "±20.00 ％, M";
-    QTest::newRow("10 gold") << "10"
-                             << "±5.00 ％, J";
-    QTest::newRow("11 silver") << "11" << kept;
-    QTest::newRow("leading zero is no code") << "01" << kept;
-    QTest::newRow("leading blank is no code") << " 1" << kept;
-    QTest::newRow("empty text is no code") << "" << kept;
-    QTest::newRow("12 is no code") << "12" << kept;
+    // clang-format off
+    QTest::newRow("0 black is no tolerance")          << "0"  << "-";
+    QTest::newRow("1 brown")                          << "1"  << "±1.00 ％, F";
+    QTest::newRow("2 red")                            << "2"  << "±2.00 ％, G";
+    QTest::newRow("3 orange keeps the previous text") << "3"  << kept;
+    QTest::newRow("4 yellow is no tolerance")         << "4"  << "-";
+    QTest::newRow("5 green")                          << "5"  << "±0.50 ％, D";
+    QTest::newRow("6 blue")                           << "6"  << "±0.25 ％, C";
+    QTest::newRow("7 violet")                         << "7"  << "±0.10 ％, B";
+    QTest::newRow("8 grey")                           << "8"  << "±0.05 ％, A";
+    QTest::newRow("9 no colour")                      << "9"  << "±20.00 ％, M";
+    QTest::newRow("10 gold")                          << "10" << "±5.00 ％, J";
+    QTest::newRow("11 silver")                        << "11" << kept;
+    QTest::newRow("leading zero is no code")          << "01" << kept;
+    QTest::newRow("leading blank is no code")         << " 1" << kept;
+    QTest::newRow("empty text is no code")            << ""   << kept;
+    QTest::newRow("12 is no code")                    << "12" << kept;
+    // clang-format on
 }
 
 void TestReader::tolerance()
@@ -140,34 +132,25 @@ void TestReader::tempco_data()
 
     // The band starts blue; a code that keeps the previous text shows blue's.
     const QString kept = "10 ppm/℃";
-    QTest::newRow("0 black") << "0"
-                             << "-";
-    QTest::newRow("1 brown") << "1"
-                             << "100 ppm/℃";
-    QTest::newRow("2 red") << "2"
-                           << "50 ppm/℃";
-    QTest::newRow("3 orange") << "3"
-                              << "25 ppm/℃";
-    QTest::newRow("4 yellow") << "4"
-                              << "15 ppm/℃";
-    QTest::newRow("5 green") << "5"
-                             << "-";
-    QTest::newRow("6 blue") << "6" << kept;
-    QTest::newRow("7 violet") << "7"
-                              << "5 ppm/℃";
-    QTest::newRow("8 grey") << "8"
-                            << "-";
-    QTest::newRow("9 white") << "9"
-                             << "1 ppm/℃";
-    QTest::newRow("10 gold keeps the previous text") << "10" << kept;
-    QTest::newRow("11 silver") << "11"
-                               << "-";
-    QTest::newRow("leading zero reads as its number") << "03"
-                                                      << "25 ppm/℃";
-    QTest::newRow("12 is no code") << "12" << kept;
-    QTest::newRow("negative is no code") << "-1" << kept;
-    QTest::newRow("a word is no number") << "red" << kept;
-    QTest::newRow("empty text is no number") << "" << kept;
+    // clang-format off
+    QTest::newRow("0 black")                          << "0"   << "-";
+    QTest::newRow("1 brown")                          << "1"   << "100 ppm/℃";
+    QTest::newRow("2 red")                            << "2"   << "50 ppm/℃";
+    QTest::newRow("3 orange")                         << "3"   << "25 ppm/℃";
+    QTest::newRow("4 yellow")                         << "4"   << "15 ppm/℃";
+    QTest::newRow("5 green")                          << "5"   << "-";
+    QTest::newRow("6 blue")                           << "6"   << kept;
+    QTest::newRow("7 violet")                         << "7"   << "5 ppm/℃";
+    QTest::newRow("8 grey")                           << "8"   << "-";
+    QTest::newRow("9 white")                          << "9"   << "1 ppm/℃";
+    QTest::newRow("10 gold keeps the previous text")  << "10"  << kept;
+    QTest::newRow("11 silver")                        << "11"  << "-";
+    QTest::newRow("leading zero reads as its number") << "03"  << "25 ppm/℃";
+    QTest::newRow("12 is no code")                    << "12"  << kept;
+    QTest::newRow("negative is no code")              << "-1"  << kept;
+    QTest::newRow("a word is no number")              << "red" << kept;
+    QTest::newRow("empty text is no number")          << ""    << kept;
+    // clang-format on
 }
 
 void TestReader::tempco()
@@ -306,20 +289,15 @@ void TestReader::unitByLength_data()
     QTest::addColumn<QString>("digits");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("empty gets ohms") << ""
-                                     << " Ω";
-    QTest::newRow("3 digits stay ohms") << "999"
-                                        << "999 Ω";
-    QTest::newRow("4 digits") << "1000"
-                              << "1 ㏀";
-    QTest::newRow("6 digits") << "999900"
-                              << "999.9 ㏀";
-    QTest::newRow("7 digits") << "4700000"
-                              << "4.7 ㏁";
-    QTest::newRow("10 digits") << "1250000000"
-                               << "1.25 GΩ";
-    QTest::newRow("13 digits get no unit") << "1000000000000"
-                                           << "1000000000000";
+    // clang-format off
+    QTest::newRow("empty gets ohms")       << ""              << " Ω";
+    QTest::newRow("3 digits stay ohms")    << "999"           << "999 Ω";
+    QTest::newRow("4 digits")              << "1000"          << "1 ㏀";
+    QTest::newRow("6 digits")              << "999900"        << "999.9 ㏀";
+    QTest::newRow("7 digits")              << "4700000"       << "4.7 ㏁";
+    QTest::newRow("10 digits")             << "1250000000"    << "1.25 GΩ";
+    QTest::newRow("13 digits get no unit") << "1000000000000" << "1000000000000";
+    // clang-format on
 }
 
 void TestReader::unitByLength()

@@ -3,23 +3,14 @@
 #include <memory>
 #include <random>
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
-#include "app/fonts.h"
-#include "frmAbout/frmabout.h"
-#include "frmGuide/frmguide.h"
-#include "frmMain/frmmain.h"
 #include "platform/convert.h"
-#include "platform/picturebox.h"
-#include "platform/shape.h"
+#include "app/fonts.h"
+#include "tests/guifixture.h"
 
-using namespace ui;
-
+using gui::colourOf;
 using platform::Shape;
 
 namespace {
@@ -32,7 +23,7 @@ public:
     int kind = 4; // number of bands
     int band = 0; // 0 = A
     std::array<QString, 6> codes;
-    QString text[3];
+    QStringList text {"", "", ""};
     QString nineCaption = "흰색9";
     bool swatchHatched = false;
     std::array<QColor, 6> colour;
@@ -69,7 +60,7 @@ public:
             return;
         }
         hatched[band] = false;
-        colour[band] = rgb(code);
+        colour[band] = colourOf(code);
     }
 
     void reset()
@@ -83,7 +74,7 @@ public:
                                   {brown, black, black, black, gold, brown}};
         for (int i = 0; i < 6; ++i) {
             codes[i] = defaults[kind - 4][i];
-            colour[i] = rgb(paints[kind - 4][i]);
+            colour[i] = colourOf(paints[kind - 4][i]);
         }
         hatched[3] = hatched[4] = false;
         recompute();
@@ -102,15 +93,6 @@ public:
         if (band == toleranceBand())
             return "011001111111";
         return "011110110100";
-    }
-
-    static QColor rgb(int code)
-    {
-        static const QColor table[12]
-            = {{0, 0, 0},       {128, 64, 0},    {255, 0, 0},   {255, 128, 64},
-               {255, 255, 0},   {0, 128, 0},     {0, 0, 255},   {204, 102, 255},
-               {128, 128, 128}, {255, 255, 255}, {204, 204, 0}, {192, 192, 192}};
-        return table[code];
     }
 
 private:
@@ -179,38 +161,10 @@ private slots:
     void randomUseMatchesTheModel();
 
 private:
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<gui::ReaderWindow> m_window;
     Model m_model;
     QString m_where;
 
-    template<typename W> W *control(QWidget *in, const QString &name) const
-    {
-        W *w = in->findChild<W *>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
-    }
-    QRadioButton *option(int n) const
-    {
-        return control<QRadioButton>(m_window.get(), QStringLiteral("Option%1").arg(n));
-    }
-    QPushButton *command(int n) const
-    {
-        return control<QPushButton>(m_window.get(), QStringLiteral("Command%1").arg(n));
-    }
-    Shape *shape(int n) const
-    {
-        return control<Shape>(m_window.get(), QStringLiteral("Shape%1").arg(n));
-    }
-    QLineEdit *box(int n) const
-    {
-        return control<QLineEdit>(m_window.get(), QStringLiteral("Text%1").arg(n));
-    }
-
-    void clickOption(QRadioButton *o)
-    {
-        QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(8, o->height() / 2));
-    }
     void clickMenu(QAction *item)
     {
         QMenuBar *bar = m_window->menuBar();
@@ -225,9 +179,8 @@ private:
 void TestSequences::initTestCase()
 {
     app::useDialogFont();
-    m_window = std::make_unique<frmMain>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window = std::make_unique<gui::ReaderWindow>();
+    QVERIFY(gui::showAndWait(m_window.get()));
 }
 
 #define EXPECT(cond)                                                                               \
@@ -246,54 +199,43 @@ void TestSequences::initTestCase()
 
 bool TestSequences::compare()
 {
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(box(i + 1)->text(), m_model.text[i]);
-    QString enabled;
-    for (int n = 1; n <= 12; ++n)
-        enabled += command(n)->isEnabled() ? '1' : '0';
-    EXPECT_EQ(enabled, m_model.offered());
-    EXPECT_EQ(option(8)->isEnabled(), m_model.kind >= 5);
-    EXPECT_EQ(option(9)->isEnabled(), m_model.kind == 6);
-    EXPECT(option(m_model.kind - 3)->isChecked());
-    EXPECT(option(m_model.band + 4)->isChecked());
-    EXPECT_EQ(command(10)->text(), m_model.nineCaption);
-    const bool swatchHatched = shape(16)->fillStyle() == Shape::FillStyle::DiagonalCross
-        && shape(16)->backStyle() == Shape::BackStyle::Transparent;
-    EXPECT_EQ(swatchHatched, m_model.swatchHatched);
-    EXPECT_EQ(shape(16)->backColor(), 0xffffff);
+    const auto hatchedStyle = [](const Shape *s) {
+        return s->fillStyle() == Shape::FillStyle::DiagonalCross
+            && s->backStyle() == Shape::BackStyle::Transparent;
+    };
+    EXPECT_EQ(m_window->results(), m_model.text);
+    EXPECT_EQ(m_window->enabledColours(), m_model.offered());
+    EXPECT(m_window->option(gui::KindCaptions[m_model.kind - 4])->isChecked());
+    EXPECT(m_window->option(gui::BandLetters[m_model.band])->isChecked());
+    EXPECT_EQ(gui::caption(m_window->colourButton(gui::White)), m_model.nineCaption);
+    EXPECT_EQ(hatchedStyle(m_window->swatch(gui::White)), m_model.swatchHatched);
+    EXPECT_EQ(m_window->swatch(gui::White)->backColor(), 0xffffff);
 
     for (int b = 0; b < 6; ++b) {
+        const QString &letter = gui::BandLetters[b];
         const bool visible = b < m_model.kind;
-        EXPECT_EQ(shape(b + 1)->isVisible(), visible);
-        EXPECT_EQ(
-            control<QLabel>(m_window.get(), QStringLiteral("Label%1").arg(b + 4))->isVisible(),
-            visible);
+        EXPECT_EQ(m_window->option(letter)->isEnabled(), visible);
+        EXPECT_EQ(m_window->bandShape(letter)->isVisible(), visible);
+        EXPECT_EQ(m_window->bandLetter(letter)->isVisible(), visible);
         if (!visible)
             continue;
-        const bool hatched = shape(b + 1)->fillStyle() == Shape::FillStyle::DiagonalCross
-            && shape(b + 1)->backStyle() == Shape::BackStyle::Transparent;
+        const bool hatched = hatchedStyle(m_window->bandShape(letter));
         EXPECT_EQ(hatched, m_model.hatched[b]);
         if (!hatched)
-            EXPECT_EQ(platform::toQColor(shape(b + 1)->backColor()), m_model.colour[b]);
+            EXPECT_EQ(platform::toQColor(m_window->bandShape(letter)->backColor()), m_model.colour[b]);
     }
     return true;
 }
 
-// What is actually drawn: the middle of each plain band in its colour, a hatch shows black.
+// What is actually drawn: the middle of each plain band in its colour, a hatch over the body.
 bool TestSequences::comparePixels()
 {
-    const QImage seen = m_window->Picture2->grab().toImage();
     for (int b = 0; b < m_model.kind; ++b) {
-        const QRect r = shape(b + 1)->geometry();
-        if (!m_model.hatched[b]) {
-            EXPECT_EQ(seen.pixelColor(r.center()), m_model.colour[b]);
-            continue;
-        }
-        int black = 0;
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x)
-                black += seen.pixelColor(x, y) == QColor(Qt::black);
-        EXPECT(black > 0 && black < r.width() * r.height() / 2);
+        const QString &letter = gui::BandLetters[b];
+        if (m_model.hatched[b])
+            EXPECT(gui::looksHatched(m_window->bandShape(letter)));
+        else
+            EXPECT_EQ(m_window->bandColour(letter), m_model.colour[b]);
     }
     return true;
 }
@@ -304,31 +246,31 @@ void TestSequences::step(std::mt19937 &random)
     if (roll < 5) {
         const int kind = 4 + int(random() % 3);
         m_where += QStringLiteral(" kind %1").arg(kind);
-        clickOption(option(kind - 3));
+        m_window->choose(gui::KindCaptions[kind - 4]);
         m_model.chooseKind(kind);
     } else if (roll < 30) {
         const int band = int(random() % 6);
         m_where += QStringLiteral(" band %1").arg(QChar('A' + band));
-        if (!option(band + 4)->isEnabled())
+        if (!m_window->option(gui::BandLetters[band])->isEnabled())
             return;
-        clickOption(option(band + 4));
+        m_window->choose(gui::BandLetters[band]);
         m_model.chooseBand(band);
     } else if (roll < 80) {
         const int code = int(random() % 12);
         m_where += QStringLiteral(" colour %1").arg(code);
-        if (!command(code + 1)->isEnabled())
+        if (!m_window->colourButton(code)->isEnabled())
             return;
-        QTest::mouseClick(command(code + 1), Qt::LeftButton);
+        m_window->clickColour(code);
         m_model.clickColour(code);
     } else if (roll < 85) {
         m_where += " reset";
-        QTest::mouseClick(command(13), Qt::LeftButton);
+        m_window->play("reset");
         m_model.reset();
     } else if (roll < 92) {
         const int n = 1 + int(random() % 3);
         const QString typed = random() % 2 ? QStringLiteral("7") : QStringLiteral("x ");
         m_where += QStringLiteral(" type into Text%1").arg(n);
-        QTest::keyClicks(box(n), typed);
+        QTest::keyClicks(m_window->resultBox(n - 1), typed);
         m_model.text[n - 1] += typed;
     } else {
         switch (random() % 4) {
@@ -343,11 +285,11 @@ void TestSequences::step(std::mt19937 &random)
         case 2:
             m_where += " close About";
             if (QWidget *about = m_window->aboutWindow())
-                QTest::mouseClick(control<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+                QTest::mouseClick(gui::control<QPushButton>(about, "cmdOK"), Qt::LeftButton);
             break;
         default:
             m_where += " close guide";
-            if (frmGuide *guide = m_window->guideWindow(); guide && guide->isVisible())
+            if (gui::GuideWindow *guide = m_window->guideWindow(); guide && guide->isVisible())
                 QTest::mouseClick(guide->Command3, Qt::LeftButton);
             break;
         }
@@ -376,8 +318,8 @@ void TestSequences::randomUseMatchesTheModel()
             QVERIFY2(comparePixels(), qPrintable(m_where));
         int abouts = 0, guides = 0;
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            abouts += qobject_cast<frmAbout *>(w) != nullptr;
-            guides += qobject_cast<frmGuide *>(w) != nullptr;
+            abouts += qobject_cast<gui::AboutWindow *>(w) != nullptr;
+            guides += qobject_cast<gui::GuideWindow *>(w) != nullptr;
         }
         QVERIFY2(abouts <= 1 && guides <= 1, qPrintable(m_where));
     }

@@ -1,0 +1,114 @@
+// screenshots DIR: saves the windows as a user sees them, for people to look at, as PNGs in DIR:
+// the reader for 4, 5 and 6 bands with a band left without colour, its two tooltips, the About
+// box, the guide and its chart drawn for a double-density screen. Runs offscreen unless
+// QT_QPA_PLATFORM says otherwise.
+#include <cstdio>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QToolTip>
+
+#include "app/fonts.h"
+#include "frmAbout/frmabout.h"
+#include "frmGuide/colourchart.h"
+#include "frmGuide/frmguide.h"
+#include "frmMain/frmmain.h"
+
+namespace {
+
+// Presses each option or button by the caption a user reads on it.
+bool press(QWidget *window, const QStringList &captions)
+{
+    for (const QString &caption : captions) {
+        QAbstractButton *pressed = nullptr;
+        for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+            if (b->text() == caption && b->isEnabled())
+                pressed = b;
+        }
+        if (!pressed) {
+            std::fprintf(stderr, "screenshots: no enabled button \"%s\"\n", qPrintable(caption));
+            return false;
+        }
+        pressed->click();
+    }
+    return true;
+}
+
+bool save(const QPixmap &shot, const QDir &dir, const QString &name)
+{
+    const QString path = dir.filePath(name);
+    if (!shot.save(path)) {
+        std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// The tooltip a box shows on hovering, as its own small window.
+QPixmap tooltipOf(QLineEdit *box)
+{
+    QToolTip::showText(box->mapToGlobal(QPoint(10, 10)), box->toolTip(), box);
+    QPixmap shot;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->inherits("QTipLabel") && w->isVisible())
+            shot = w->grab();
+    }
+    QToolTip::hideText();
+    return shot;
+}
+
+bool photographReader(ui::frmMain &reader, const QDir &dir)
+{
+    struct Shot
+    {
+        const char *file;
+        QStringList presses;
+    };
+    const Shot shots[] = {
+        {"frmMain-4.png", {"D", "무색9"}},
+        {"frmMain-5.png", {"5색", "E", "무색9"}},
+        {"frmMain-6.png", {"6색", "F", "보라7", "E", "무색9"}},
+        {nullptr, {"A", "황색4", "B", "보라7", "D", "적색2"}}, // a reading for the tooltips
+    };
+    for (const Shot &shot : shots) {
+        if (!press(&reader, shot.presses))
+            return false;
+        if (shot.file && !save(reader.grab(), dir, shot.file))
+            return false;
+    }
+    return save(tooltipOf(reader.Text1), dir, "tooltip-value.png")
+        && save(tooltipOf(reader.Text2), dir, "tooltip-tolerance.png");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app::useDialogFont();
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "screenshots: cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    ui::frmMain reader;
+    reader.show();
+    if (!photographReader(reader, dir))
+        return 1;
+    reader.mnuAbout->trigger();
+    reader.mnuDecode->trigger();
+    const bool saved = save(reader.aboutWindow()->grab(), dir, "frmAbout.png")
+        && save(reader.guideWindow()->grab(), dir, "frmGuide.png")
+        && save(QPixmap::fromImage(ui::renderColourChart(2.0)), dir, "frmGuide-chart@2x.png");
+    return saved ? 0 : 1;
+}
