@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/commandline.h"
-#include "app/fonts.h"
+#include "app/look.h"
 #include "frmMain/frmmain.h"
 
 int main(int argc, char *argv[])
@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bandalyx"));
     QApplication::setApplicationVersion(QStringLiteral(BANDALYX_VERSION));
-    if (!app::useDialogFont())
+    if (!app::useProgramLook())
         app::warnNoHangulFont();
 
     ui::frmMain window;

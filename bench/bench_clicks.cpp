@@ -19,7 +19,7 @@
 #include <QStringList>
 #include <QTest>
 
-#include "app/fonts.h"
+#include "app/look.h"
 #include "bench/floorwidgets.h"
 #include "frmMain/frmmain.h"
 #include "platform/shape.h"
@@ -288,7 +288,7 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    app::useDialogFont();
+    app::useProgramLook();
 
     ui::frmMain reader;
     FloorWindow floor;

@@ -21,7 +21,7 @@
 #include <QRect>
 #include <QStringList>
 
-#include "app/fonts.h"
+#include "app/look.h"
 #include "bench/floorwidgets.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/layout.h"

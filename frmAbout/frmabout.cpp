@@ -1,6 +1,5 @@
 #include "frmAbout/frmabout.h"
 
-#include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -99,7 +98,6 @@ frmAbout::frmAbout(const QWidget *mainWindow) : QDialog(nullptr)
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     platform::setFixedDialogFrame(this, Twips.client, platform::TaskBar::NoEntry);
-    setWindowIcon(QIcon(QStringLiteral(":/bandalyx-16.png")));
     platform::placeClientAt(this, Twips.screenPosition);
 
     createLabels();

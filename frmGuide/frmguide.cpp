@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include <QIcon>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -50,7 +49,6 @@ frmGuide::frmGuide()
     setObjectName(QStringLiteral("frmGuide"));
     setAttribute(Qt::WA_DeleteOnClose);
     platform::setFixedDialogFrame(this, ClientTwips, platform::TaskBar::OwnEntry);
-    setWindowIcon(QIcon(QStringLiteral(":/bandalyx-16.png")));
 
     Command1->setObjectName(QStringLiteral("Command1"));
     Command2->setObjectName(QStringLiteral("Command2"));

@@ -125,7 +125,6 @@ void frmMain::createControls()
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     platform::setFixedDialogFrame(this, MainLayout::ClientSize, platform::TaskBar::OwnEntry,
                                   client);
-    setWindowIcon(QIcon(QStringLiteral(":/bandalyx-16.png")));
 
     for (const auto &row : MainLayout::Frames)
         this->*row.member = named(new QGroupBox(client), row.name, row.rect);

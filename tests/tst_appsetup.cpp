@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "app/commandline.h"
-#include "app/fonts.h"
+#include "app/look.h"
 
 using app::Start;
 

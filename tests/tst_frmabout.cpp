@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/fonts.h"
+#include "app/look.h"
 #include "frmAbout/spacebreaklabel.h"
 #include "tests/guifixture.h"
 
@@ -114,7 +114,7 @@ private:
 
 void TestFrmAbout::initTestCase()
 {
-    app::useDialogFont();
+    app::useProgramLook();
 }
 
 void TestFrmAbout::init()

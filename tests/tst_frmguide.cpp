@@ -3,7 +3,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "app/fonts.h"
+#include "app/look.h"
 #include "engine/colourtable.h"
 #include "frmGuide/colourchart.h"
 #include "tests/guifixture.h"
@@ -37,7 +37,7 @@ class TestFrmGuide : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::useDialogFont(); }
+    void initTestCase() { app::useProgramLook(); }
 
     void frameIsFixedAndPlaced()
     {

@@ -4,7 +4,7 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "app/fonts.h"
+#include "app/look.h"
 #include "platform/twips.h"
 #include "tests/guifixture.h"
 
@@ -65,7 +65,7 @@ private slots:
 
 void TestFrmMain::initTestCase()
 {
-    app::useDialogFont();
+    app::useProgramLook();
 }
 
 void TestFrmMain::init()

@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "platform/convert.h"
-#include "app/fonts.h"
+#include "app/look.h"
 #include "tests/guifixture.h"
 
 // Runs with QT_SCALE_FACTOR=2: everything twice the size, images drawn for the pixel ratio.
@@ -19,7 +19,7 @@ private slots:
 
 void TestHighDpi::initTestCase()
 {
-    app::useDialogFont();
+    app::useProgramLook();
     QCOMPARE(qEnvironmentVariable("QT_SCALE_FACTOR"), "2");
 }
 

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "platform/convert.h"
-#include "app/fonts.h"
+#include "app/look.h"
 #include "tests/guifixture.h"
 
 using gui::colourOf;
@@ -178,7 +178,7 @@ private:
 
 void TestSequences::initTestCase()
 {
-    app::useDialogFont();
+    app::useProgramLook();
     m_window = std::make_unique<gui::ReaderWindow>();
     QVERIFY(gui::showAndWait(m_window.get()));
 }

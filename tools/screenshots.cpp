@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QToolTip>
 
-#include "app/fonts.h"
+#include "app/look.h"
 #include "frmAbout/frmabout.h"
 #include "frmGuide/colourchart.h"
 #include "frmGuide/frmguide.h"
@@ -94,7 +94,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    app::useDialogFont();
+    app::useProgramLook();
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!dir.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "screenshots: cannot create %s\n", argv[1]);

@@ -1,6 +1,13 @@
 #pragma once
 
+// What every window of the program shares, set once for the application.
 namespace app {
+
+// The dialog font and the program's icon; returns useDialogFont()'s answer.
+bool useProgramLook();
+
+// The program's icon, for every window that sets none of its own.
+void useProgramIcon();
 
 // Makes the application font the dialog font every caption uses: NanumGothic where it is
 // installed, otherwise another installed family that draws Hangul, at the 12 px dialogs use at

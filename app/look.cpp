@@ -1,10 +1,11 @@
-#include "app/fonts.h"
+#include "app/look.h"
 
 #include <cstdio>
 
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace app {
@@ -36,6 +37,17 @@ bool useDialogFont()
     font.setPixelSize(DialogPixelSize);
     QApplication::setFont(font);
     return !family.isEmpty();
+}
+
+void useProgramIcon()
+{
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/bandalyx-16.png")));
+}
+
+bool useProgramLook()
+{
+    useProgramIcon();
+    return useDialogFont();
 }
 
 void warnNoHangulFont()
