@@ -7,39 +7,8 @@
 # Photographs each message into OUTDIR. Exit status 77 (a skip for CTest) without Xvfb.
 set -euo pipefail
 
-if [ $# -ne 3 ]; then
-    echo "usage: $0 BANDALYX XWIN OUTDIR" >&2
-    exit 2
-fi
-bandalyx=$1
-xwin=$2
-outdir=$3
-title="Bandalyx v1.0"
-
-if ! command -v Xvfb >/dev/null 2>&1; then
-    echo "SKIP: Xvfb is not installed (Debian package xvfb)"
-    exit 77
-fi
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$work/stderr" ] && sed 's/^/  stderr: /' "$work/stderr" >&2
-    exit 1
-}
-
-mkdir -p "$outdir"
-work=$(mktemp -d)
-app_pid=
-cleanup() {
-    if [ -n "$app_pid" ]; then kill -KILL "$app_pid" 2>/dev/null || true; fi
-    stop_xvfb
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# shellcheck source=tools/xvfb.sh
-source "$(dirname "$0")/../tools/xvfb.sh"
-start_xvfb "$work" || fail "Xvfb did not start"
+# shellcheck source=tests/realwindow.sh
+source "$(dirname "$0")/realwindow.sh"
 
 # The system's fonts less those that fontconfig says cover Korean, or less one family.
 fonts_without() {

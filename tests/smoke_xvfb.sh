@@ -7,24 +7,8 @@
 # Exit status 77 (a skip for CTest) when Xvfb is not installed.
 set -euo pipefail
 
-if [ $# -ne 3 ]; then
-    echo "usage: $0 BANDALYX XWIN OUTDIR" >&2
-    exit 2
-fi
-bandalyx=$1
-xwin=$2
-outdir=$3
-title="Bandalyx v1.0"
-
-if ! command -v Xvfb >/dev/null 2>&1; then
-    echo "SKIP: Xvfb is not installed (Debian package xvfb)"
-    exit 77
-fi
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# shellcheck source=tests/realwindow.sh
+source "$(dirname "$0")/realwindow.sh"
 
 # Fails, adding the program's exit status if it has ended, so that a crash says so.
 fail_app() {
@@ -48,20 +32,6 @@ close_main() {
     [ "$status" -eq 0 ] || fail "Bandalyx exited with status $status$1"
 }
 
-mkdir -p "$outdir"
-work=$(mktemp -d)
-app_pid=
-cleanup() {
-    if [ -n "$app_pid" ]; then kill -KILL "$app_pid" 2>/dev/null || true; fi
-    stop_window_manager
-    stop_xvfb
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# shellcheck source=tools/xvfb.sh
-source "$(dirname "$0")/../tools/xvfb.sh"
-start_xvfb "$work" || fail "Xvfb did not start"
 echo "Xvfb on $DISPLAY"
 
 # The program is this script's child, so that `wait` can give its exit status. `xwin wait`
