@@ -281,6 +281,48 @@ double quantile(std::vector<double> v, double q)
     return v[i];
 }
 
+// Both windows shown, and band B chosen on the reader, clicked on its indicator as a user
+// would; its colour then alternates between codes 1 and 2, which changes the band and the value
+// on every click.
+bool showAndChooseBandB(ui::frmMain &reader, FloorWindow &floor)
+{
+    for (QWidget *w : {static_cast<QWidget *>(&reader), static_cast<QWidget *>(&floor)}) {
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w)) {
+            std::fprintf(stderr, "bench_clicks: a window was not exposed\n");
+            return false;
+        }
+    }
+    activate(&reader);
+    QTest::mouseClick(reader.Option5, Qt::LeftButton, {}, QPoint(8, reader.Option5->height() / 2));
+    if (!reader.Option5->isChecked() || !reader.Command2->isEnabled()
+        || !reader.Command3->isEnabled()) {
+        std::fprintf(stderr, "bench_clicks: cannot select band B and its codes 1 and 2\n");
+        return false;
+    }
+    return true;
+}
+
+// The figures of both sides, their ratio, and the summary line `make bench` collects.
+void report(const Side (&sides)[2])
+{
+    std::printf("  %-5s %10s %10s %10s %14s\n", "", "median µs", "p99 µs", "max µs",
+                "idle after µs");
+    for (const Side &side : sides) {
+        std::printf("  %-5s %10.1f %10.1f %10.1f %14.1f\n", side.name, quantile(side.clickUs, 0.5),
+                    quantile(side.clickUs, 0.99), quantile(side.clickUs, 1.0),
+                    quantile(side.idleUs, 0.5));
+    }
+    const double app50 = quantile(sides[0].clickUs, 0.5), app99 = quantile(sides[0].clickUs, 0.99);
+    const double floor50 = quantile(sides[1].clickUs, 0.5);
+    const double floor99 = quantile(sides[1].clickUs, 0.99);
+    const double ratio = app50 / floor50;
+    std::printf("  ratio of medians app/floor %.2f (goal: within %.1f× the floor: %s)\n", ratio,
+                MedianGoal, ratio <= MedianGoal ? "met" : "not met");
+    std::printf("click      app  %.0f µs median, %.0f µs p99   floor %.0f / %.0f µs   ratio %.2f\n",
+                app50, app99, floor50, floor99, ratio);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -292,23 +334,8 @@ int main(int argc, char *argv[])
 
     ui::frmMain reader;
     FloorWindow floor;
-    for (QWidget *w : {static_cast<QWidget *>(&reader), static_cast<QWidget *>(&floor)}) {
-        w->show();
-        if (!QTest::qWaitForWindowExposed(w)) {
-            std::fprintf(stderr, "bench_clicks: a window was not exposed\n");
-            return 1;
-        }
-    }
-
-    // Band B, clicked on its indicator as a user would; its colour then alternates between
-    // codes 1 and 2, which changes the band and the value on every click.
-    activate(&reader);
-    QTest::mouseClick(reader.Option5, Qt::LeftButton, {}, QPoint(8, reader.Option5->height() / 2));
-    if (!reader.Option5->isChecked() || !reader.Command2->isEnabled()
-        || !reader.Command3->isEnabled()) {
-        std::fprintf(stderr, "bench_clicks: cannot select band B and its codes 1 and 2\n");
+    if (!showAndChooseBandB(reader, floor))
         return 1;
-    }
 
     Side sides[2] = {
         {.name = "app",
@@ -344,20 +371,6 @@ int main(int argc, char *argv[])
             runBlock(side);
     }
 
-    std::printf("  %-5s %10s %10s %10s %14s\n", "", "median µs", "p99 µs", "max µs",
-                "idle after µs");
-    for (const Side &side : sides) {
-        std::printf("  %-5s %10.1f %10.1f %10.1f %14.1f\n", side.name, quantile(side.clickUs, 0.5),
-                    quantile(side.clickUs, 0.99), quantile(side.clickUs, 1.0),
-                    quantile(side.idleUs, 0.5));
-    }
-    const double app50 = quantile(sides[0].clickUs, 0.5), app99 = quantile(sides[0].clickUs, 0.99);
-    const double floor50 = quantile(sides[1].clickUs, 0.5);
-    const double floor99 = quantile(sides[1].clickUs, 0.99);
-    const double ratio = app50 / floor50;
-    std::printf("  ratio of medians app/floor %.2f (goal: within %.1f× the floor: %s)\n", ratio,
-                MedianGoal, ratio <= MedianGoal ? "met" : "not met");
-    std::printf("click      app  %.0f µs median, %.0f µs p99   floor %.0f / %.0f µs   ratio %.2f\n",
-                app50, app99, floor50, floor99, ratio);
+    report(sides);
     return 0;
 }

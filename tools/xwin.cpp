@@ -384,32 +384,39 @@ int waitGone(const char *win, int timeoutMs)
     }
 }
 
-// Right after mapping a window may not be painted yet, so wait until it has had no damage for
-// `settleMs` (at most 5 s), then read its area from the root window. `origin` receives where
-// the image's top-left pixel is on the screen.
+// Right after mapping a window may not be painted yet: waits until it has had no damage for
+// `settleMs` (at most 5 s).
+void waitUntilPainted(const Screen &screen, Window w, int settleMs)
+{
+    Display *dpy = screen.dpy();
+    int damageEvent = 0, damageError = 0;
+    if (!XDamageQueryExtension(dpy, &damageEvent, &damageError))
+        return;
+    const Damage damage = XDamageCreate(dpy, w, XDamageReportNonEmpty);
+    const double giveUp = nowMs() + 5000;
+    double quietUntil = nowMs() + settleMs;
+    for (;;) {
+        while (XPending(dpy)) {
+            XEvent ev;
+            XNextEvent(dpy, &ev);
+            if (ev.type == damageEvent + XDamageNotify) {
+                XDamageSubtract(dpy, damage, 0, 0);
+                quietUntil = nowMs() + settleMs;
+            }
+        }
+        if (screen.block(std::min(quietUntil, giveUp), -1) == Ready::Timeout)
+            break;
+    }
+    XDamageDestroy(dpy, damage);
+}
+
+// The window's area as the root window shows it, once painted. `origin` receives where the
+// image's top-left pixel is on the screen.
 QImage grab(const Screen &screen, const char *win, int settleMs, QPoint *origin)
 {
     Display *dpy = screen.dpy();
     const Window w = screen.find(win);
-    int damageEvent = 0, damageError = 0;
-    if (XDamageQueryExtension(dpy, &damageEvent, &damageError)) {
-        const Damage damage = XDamageCreate(dpy, w, XDamageReportNonEmpty);
-        const double giveUp = nowMs() + 5000;
-        double quietUntil = nowMs() + settleMs;
-        for (;;) {
-            while (XPending(dpy)) {
-                XEvent ev;
-                XNextEvent(dpy, &ev);
-                if (ev.type == damageEvent + XDamageNotify) {
-                    XDamageSubtract(dpy, damage, 0, 0);
-                    quietUntil = nowMs() + settleMs;
-                }
-            }
-            if (screen.block(std::min(quietUntil, giveUp), -1) == Ready::Timeout)
-                break;
-        }
-        XDamageDestroy(dpy, damage);
-    }
+    waitUntilPainted(screen, w, settleMs);
 
     XWindowAttributes a, r;
     Window child;

@@ -272,6 +272,40 @@ int usage()
     return 2;
 }
 
+// Draws every picture at every scale, and the .ico, and writes them into `dir` or checks the
+// files there against them.
+bool writeOrCheck(bool check, const QString &dir, const std::vector<int> &scales)
+{
+    bool ok = true;
+    for (const int scale : scales) {
+        for (const Art &art : Arts) {
+            const QImage image = render(art, scale);
+            const QString path = QDir(dir).filePath(fileName(art, scale));
+            if (check) {
+                ok = matches(image, path) && ok;
+            } else if (!image.save(path, "PNG")) {
+                std::fprintf(stderr, "makeart: cannot write %s\n", qPrintable(path));
+                ok = false;
+            }
+        }
+    }
+
+    QList<QImage> icons;
+    for (const int scale : IcoScales)
+        icons << render(Arts[1], scale);
+    const QString icoPath = QDir(dir).filePath(QLatin1String(IcoName));
+    if (check) {
+        ok = icoMatches(icons, icoPath) && ok;
+    } else {
+        QFile file(icoPath);
+        if (!file.open(QIODevice::WriteOnly) || file.write(icoOf(icons)) < 0) {
+            std::fprintf(stderr, "makeart: cannot write %s\n", qPrintable(icoPath));
+            ok = false;
+        }
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -306,32 +340,5 @@ int main(int argc, char *argv[])
     if (scales.empty())
         scales.push_back(1);
 
-    bool ok = true;
-    for (const int scale : scales) {
-        for (const Art &art : Arts) {
-            const QImage image = render(art, scale);
-            const QString path = QDir(dir).filePath(fileName(art, scale));
-            if (mode == Mode::Check) {
-                ok = matches(image, path) && ok;
-            } else if (!image.save(path, "PNG")) {
-                std::fprintf(stderr, "makeart: cannot write %s\n", qPrintable(path));
-                ok = false;
-            }
-        }
-    }
-
-    QList<QImage> icons;
-    for (const int scale : IcoScales)
-        icons << render(Arts[1], scale);
-    const QString icoPath = QDir(dir).filePath(QLatin1String(IcoName));
-    if (mode == Mode::Check) {
-        ok = icoMatches(icons, icoPath) && ok;
-    } else {
-        QFile file(icoPath);
-        if (!file.open(QIODevice::WriteOnly) || file.write(icoOf(icons)) < 0) {
-            std::fprintf(stderr, "makeart: cannot write %s\n", qPrintable(icoPath));
-            ok = false;
-        }
-    }
-    return ok ? 0 : 1;
+    return writeOrCheck(mode == Mode::Check, dir, scales) ? 0 : 1;
 }
