@@ -162,7 +162,7 @@ std::variant<BandCodes, EncodeError> encodeValue(Decimal ohms, Kind kind)
     if (figures > range.figures)
         return EncodeError::TooManyFigures;
 
-    // Padded to the kind's figures: 4.7 kΩ on five bands is 470 × 10^1.
+    // Padded to the kind's figures: 4.7 kΩ on five bands is 470 × 10^1.
     const int padding = range.figures - figures;
     const std::uint64_t digits = ohms.significand * powerOfTen(padding);
     std::uint64_t place = powerOfTen(range.figures - 1);

@@ -195,7 +195,7 @@ struct Number
 };
 
 // After the number: nothing, an ohm unit, or (unless a letter code gave it) a prefix with or
-// without an ohm unit: "k", "kΩ", "k ohm".
+// without an ohm unit: "k", "kΩ", "k ohm".
 std::optional<ParseError> readUnit(std::string_view s, bool prefixAllowed, Number &n)
 {
     skipBlanks(s);

@@ -52,8 +52,8 @@ enum class ParseError {
 // A typed resistance (UTF-8, any bytes) as an exact decimal in ohms, or why it was refused.
 std::variant<Decimal, ParseError> parseOhms(std::string_view text);
 
-// A decimal in ohms as the value box writes it ("4.7 ㏀", "99 GΩ", "0.47 Ω"); past 999 GΩ the
-// giga unit takes more whole digits ("1000 GΩ").
+// A decimal in ohms as the value box writes it ("4.7 ㏀", "99 GΩ", "0.47 Ω"); past 999 GΩ the
+// giga unit takes more whole digits ("1000 GΩ").
 std::string ohmsText(Decimal ohms);
 
 // `pattern` with each "{name}" replaced by its value; how the Korean texts are put together, so
