@@ -12,9 +12,8 @@ namespace {
 
 // Typed text is first read into symbols: printable ASCII as itself, every kind of space as one
 // blank, the ohm signs as one marker, and anything else as a marker no rule accepts.
-constexpr char OhmMark = '\x01';
+constexpr std::string_view Ohm = "\x01"; // also in the square k and m ohm entries below
 constexpr char Unknown = '\x02';
-constexpr std::string_view Ohm = "\x01";
 
 constexpr char32_t Invalid = 0xFFFFFFFF;
 
