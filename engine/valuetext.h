@@ -25,7 +25,7 @@ struct Decimal
 std::strong_ordering operator<=>(Decimal a, Decimal b);
 bool operator==(Decimal a, Decimal b);
 
-// A whole number of ohms as a decimal (4700 is {47, 2}).
+// ohms × 10^exponent with the significand's trailing zeros moved out (4700 is {47, 2}).
 Decimal decimalOf(std::uint64_t ohms, int exponent = 0);
 
 // The number of digits of the significand (0 for zero).
@@ -50,6 +50,9 @@ enum class ParseError {
 };
 
 // A typed resistance (UTF-8, any bytes) as an exact decimal in ohms, or why it was refused.
+// Accepted: "4700", "4 700", "4,700" (groups of three), full-width forms and any space, a point
+// fraction, a prefix R k K M G T u n p (m refused), Ω, ㏀, ㏁, "ohm(s)", and the letter code
+// "4K7", "47R0", "R47".
 std::variant<Decimal, ParseError> parseOhms(std::string_view text);
 
 // A decimal in ohms as the value box writes it ("4.7 ㏀", "99 GΩ", "0.47 Ω"); past 999 GΩ the
