@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/explain.h"
 #include "engine/nearest.h"
 
 using namespace bandalyx;
@@ -14,48 +13,10 @@ class TestNearest : public QObject
     Q_OBJECT
 
 private slots:
-    void seriesOfEachTolerance_data();
-    void seriesOfEachTolerance();
     void line_data();
     void line();
     void neighboursOfEveryFiveBandValue();
 };
-
-void TestNearest::seriesOfEachTolerance_data()
-{
-    QTest::addColumn<QString>("tolerance");
-    QTest::addColumn<QString>("series");
-
-    QTest::newRow("no colour") << "±20.00 ％, M"
-                               << "E6";
-    QTest::newRow("silver") << "±10.00 ％, K"
-                            << "E12";
-    QTest::newRow("gold") << "±5.00 ％, J"
-                          << "E24";
-    QTest::newRow("red") << "±2.00 ％, G"
-                         << "E48";
-    QTest::newRow("brown") << "±1.00 ％, F"
-                           << "E96";
-    QTest::newRow("green") << "±0.50 ％, D"
-                           << "E192";
-    QTest::newRow("grey, finer still") << "±0.05 ％, A"
-                                       << "E192";
-    QTest::newRow("a tolerance between series") << "±3 ％" << QString();
-    QTest::newRow("zero is no tolerance") << "±0 ％" << QString();
-}
-
-void TestNearest::seriesOfEachTolerance()
-{
-    QFETCH(QString, tolerance);
-    QFETCH(QString, series);
-
-    const std::optional<int> hundredths = toleranceHundredths(tolerance.toStdString());
-    QVERIFY(hundredths);
-    const ESeries *found = seriesOfTolerance(*hundredths);
-    QCOMPARE(found ? QString::fromLatin1(found->name.data(), qsizetype(found->name.size()))
-                   : QString(),
-             series);
-}
 
 void TestNearest::line_data()
 {
@@ -78,6 +39,10 @@ void TestNearest::line_data()
                                             << "E12 가까운 표준값: 1 ㏀, 1.2 ㏀";
     QTest::newRow("E96 value, yet not E48") << 1'020ull << "±2.00 ％, G"
                                             << "E48 가까운 표준값: 1 ㏀, 1.05 ㏀";
+    QTest::newRow("grey, finer than 0.5 %, E192") << 4'760ull << "±0.05 ％, A"
+                                                  << "E192 가까운 표준값: 4.75 ㏀, 4.81 ㏀";
+    QTest::newRow("a tolerance between series") << 4'500ull << "±3 ％"
+                                                << "";
     QTest::newRow("no tolerance") << 4'500ull << "-"
                                   << "";
     QTest::newRow("zero ohms") << 0ull << j << "";

@@ -34,8 +34,6 @@ private slots:
     void parse_data();
     void parse();
     void writtenAsTheValueBoxWrites();
-    void beyondTheValueBox_data();
-    void beyondTheValueBox();
     void orderByValue_data();
     void orderByValue();
 };
@@ -152,26 +150,6 @@ void TestValueText::writtenAsTheValueBoxWrites()
                 QFAIL(expected.c_str());
         }
     }
-}
-
-void TestValueText::beyondTheValueBox_data()
-{
-    QTest::addColumn<Decimal>("ohms");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("zero") << Decimal {0, 0} << "0 \u2126";
-    QTest::newRow("below one ohm") << Decimal {47, -2} << "0.47 \u2126";
-    QTest::newRow("far below") << Decimal {1, -6} << "0.000001 \u2126";
-    QTest::newRow("a fraction of an ohm kept") << Decimal {95, -1} << "9.5 \u2126";
-    QTest::newRow("past 999 giga-ohms") << Decimal {1, 12} << "1000 G\u2126";
-    QTest::newRow("trailing zeros in the significand") << Decimal {4700, 0} << "4.7 ㏀";
-}
-
-void TestValueText::beyondTheValueBox()
-{
-    QFETCH(Decimal, ohms);
-    QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(ohmsText(ohms)), text);
 }
 
 void TestValueText::orderByValue_data()
