@@ -46,7 +46,8 @@ test-sanitize: deps
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	ctest --output-on-failure -j $(JOBS)
 
-# The reader's fuzz target (libFuzzer), for a bounded time.
+# The engine's fuzz target (libFuzzer): the reader, the typed value box and the reading from both
+# ends, for a bounded time.
 fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DBANDALYX_FUZZ=ON >/dev/null

@@ -47,8 +47,12 @@ line start-up "$work/startup"
 line click "$work/clicks"
 if [ -s "$work/engine.csv" ]; then
     awk -F, '$1 == "\"colourClick\"" { c = $3 } $1 == "\"kindReset\"" { k = $3 }
-        END { printf "engine     colour click %.0f ns, kind reset %.0f ns\n", c, k }' \
-        "$work/engine.csv"
+        $1 == "\"typedValue\"" { t = $3 } $1 == "\"typedParse\"" { p = $3 }
+        $1 == "\"clickTooltips\"" { x = $3 }
+        END {
+            printf "engine     colour click %.0f ns, typed value %.0f ns (parse + encode %.0f ns), ", c, t, p
+            printf "kind reset %.0f ns, click tooltips %.0f ns\n", k, x
+        }' "$work/engine.csv"
 else
     echo "engine (no figure: see above)"
 fi

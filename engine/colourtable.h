@@ -216,4 +216,21 @@ inline constexpr std::array<Unit, 4> Units {{
     {9, " G\u2126"},
 }};
 
+// A value is shown in the unit its whole digits reach: one to three digits in ohms, four to six
+// in kilo-ohms, and so on; past the giga-ohms the giga-ohms take more whole digits.
+constexpr const Unit &unitForWholeDigits(int digits)
+{
+    const int index = digits > 3 ? (digits - 1) / 3 : 0;
+    return Units[std::size_t(index < int(Units.size()) ? index : int(Units.size()) - 1)];
+}
+
+// 10^exponent, exactly, for 0 <= exponent <= 19.
+constexpr std::uint64_t powerOfTen(int exponent)
+{
+    std::uint64_t p = 1;
+    for (int i = 0; i < exponent; ++i)
+        p *= 10;
+    return p;
+}
+
 } // namespace bandalyx

@@ -17,29 +17,19 @@ constexpr std::string_view RangeDash = " \u2013 ";
 constexpr std::string_view SeriesLabel = "표준값: ";
 constexpr std::string_view NoSeries = "표준 계열(E6\u2013E192)에 없는 값";
 
-constexpr std::array<std::uint64_t, 14> PowersOfTen = [] {
-    std::array<std::uint64_t, 14> p {};
-    std::uint64_t power = 1;
-    for (std::uint64_t &entry : p) {
-        entry = power;
-        power *= 10;
-    }
-    return p;
-}();
-
 // Tolerances count hundredths of a percent, i.e. ten-thousandths of the value.
 constexpr int ToleranceDigits = 4;
-constexpr std::uint64_t WholeValue = PowersOfTen[ToleranceDigits];
+constexpr std::uint64_t WholeValue = powerOfTen(ToleranceDigits);
 constexpr int MaxTolerance = 10'000; // 100 %: a lower bound never drops below zero
 
 // The largest reading: three nines and the largest multiplier digit.
-constexpr std::uint64_t MaxOhms = 999 * PowersOfTen[9];
+constexpr std::uint64_t MaxOhms = 999 * powerOfTen(9);
 
 // A bound is one product, value * (10000 ± t), before any division; even the largest value at
 // 100 % stays far inside 64 bits (2·10^16 against 1.8·10^19).
 static_assert(MaxOhms <= std::numeric_limits<std::uint64_t>::max() / (WholeValue + MaxTolerance));
 // Fraction digits go up to those of the largest unit, 10^-(4+9) of it.
-static_assert(ToleranceDigits + Units.back().exponent < static_cast<int>(PowersOfTen.size()));
+static_assert(ToleranceDigits + Units.back().exponent <= 19);
 
 // 4700 reads "4 700": groups of three split by a blank.
 std::string grouped(std::uint64_t n)
@@ -57,7 +47,7 @@ std::string grouped(std::uint64_t n)
 // `scaled` counts steps of 10^-fractionDigits; trailing zeros of the fraction are dropped.
 std::string decimal(std::uint64_t scaled, int fractionDigits)
 {
-    const std::uint64_t one = PowersOfTen[static_cast<std::size_t>(fractionDigits)];
+    const std::uint64_t one = powerOfTen(fractionDigits);
     std::string text = grouped(scaled / one);
     std::string fraction = std::to_string(scaled % one);
     fraction.insert(0, static_cast<std::size_t>(fractionDigits) - fraction.size(), '0');
@@ -68,13 +58,6 @@ std::string decimal(std::uint64_t scaled, int fractionDigits)
         text += fraction;
     }
     return text;
-}
-
-// The unit the value box uses: chosen by how many digits the value in ohms has.
-const Unit &unitOf(std::uint64_t ohms)
-{
-    const std::size_t index = (std::to_string(ohms).size() - 1) / 3;
-    return Units[index < Units.size() ? index : Units.size() - 1];
 }
 
 std::string seriesLine(std::uint64_t ohms)
@@ -95,7 +78,7 @@ std::string seriesLine(std::uint64_t ohms)
 // Both bounds in the nominal value's unit, so they read alike: "4.465 ㏀ – 4.935 ㏀".
 std::string rangeText(std::uint64_t ohms, int tolerance)
 {
-    const Unit &unit = unitOf(ohms);
+    const Unit &unit = unitForWholeDigits(static_cast<int>(std::to_string(ohms).size()));
     const int fractionDigits = ToleranceDigits + unit.exponent;
     const auto t = static_cast<std::uint64_t>(tolerance);
     const std::uint64_t low = ohms * (WholeValue - t);

@@ -60,14 +60,6 @@ std::uint64_t leadingNumber(std::string_view text)
     return n;
 }
 
-std::uint64_t powerOfTen(std::uint64_t exponent)
-{
-    std::uint64_t p = 1;
-    while (exponent-- > 0)
-        p *= 10;
-    return p;
-}
-
 // Codes are looked up by their exact text: "01" or " 1" are no codes.
 std::optional<int> codeOfText(std::string_view text)
 {
@@ -159,11 +151,12 @@ DefaultResistor defaultResistor(Kind kind)
 std::string withUnit(std::string_view digits)
 {
     const std::size_t length = characterCount(digits);
-    const std::size_t unit = length == 0 ? 0 : (length - 1) / 3;
-    if (unit >= Units.size())
+    // More digits than the giga-ohms hold never come from the bands: such a text keeps no unit.
+    if (length > 3 * Units.size())
         return std::string(digits);
+    const Unit &unit = unitForWholeDigits(static_cast<int>(length));
     // Keep the cut-off digits as a fraction: 4700 is 4.7 kilo-ohms, not 4.
-    const std::size_t whole = length - static_cast<std::size_t>(Units[unit].exponent);
+    const std::size_t whole = length - static_cast<std::size_t>(unit.exponent);
     std::string text(digits.substr(0, whole));
     std::string_view fraction = digits.substr(whole);
     while (!fraction.empty() && fraction.back() == '0')
@@ -172,7 +165,7 @@ std::string withUnit(std::string_view digits)
         text += '.';
         text += fraction;
     }
-    text += Units[unit].text;
+    text += unit.text;
     return text;
 }
 
@@ -243,7 +236,7 @@ void Reader::computeValue(const ValueBands &bands)
         return;
     s.MultiplierText = characterAt(s.CodeString, bands.digitCount);
     const std::uint64_t value
-        = leadingNumber(s.DigitText) * powerOfTen(leadingNumber(s.MultiplierText));
+        = leadingNumber(s.DigitText) * powerOfTen(int(leadingNumber(s.MultiplierText)));
     s.ValueText = std::to_string(value);
 
     // Only when they do is the value the one the bands spell.

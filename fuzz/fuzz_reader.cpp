@@ -1,5 +1,7 @@
-// Feeds the reader any sequence of selections, colour codes and band values, and checks that
-// every result box only ever shows a text the reader can legitimately produce.
+// The first byte picks what the rest feeds: the reader (any sequence of selections, colour codes
+// and band values, every result box only ever showing a text the reader can produce), the typed
+// value box (any bytes; every accepted text reaches the same ohms through the reader), or the
+// reading from both ends and the nearest standard values (any codes, any value).
 
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +11,12 @@
 #include <string>
 #include <string_view>
 
+#include "engine/encode.h"
+#include "engine/explain.h"
+#include "engine/nearest.h"
 #include "engine/reader.h"
+#include "engine/reversal.h"
+#include "engine/valuetext.h"
 
 using namespace bandalyx;
 
@@ -115,13 +122,10 @@ void check(bool ok, const char *what, const std::string &text)
     }
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+void readerProgram(Input &in)
 {
     View view;
     Reader reader(view);
-    Input in(data, size);
     while (!in.done()) {
         switch (in.byte() % 5) {
         case 0: {
@@ -150,6 +154,94 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(isValueText(view.boxes[0]), "value", view.boxes[0]);
         check(isTableText(view.boxes[1], &ColourCode::tolerance), "tolerance", view.boxes[1]);
         check(isTableText(view.boxes[2], &ColourCode::tempco), "tempco", view.boxes[2]);
+    }
+}
+
+// Band codes set one by one, as a colour click sets them, on a fresh reader of the kind.
+std::string readThrough(Kind kind, const BandCodes &codes)
+{
+    View view;
+    view.kind = kind;
+    Reader reader(view);
+    reader.BaseValueShow(defaultResistor(kind));
+    for (Band b : AllBands) {
+        if (const std::optional<int> code = codes[static_cast<std::size_t>(index(b))]) {
+            view.band = b;
+            reader.SelectColorValue(std::to_string(*code));
+        }
+    }
+    return view.boxes[0];
+}
+
+void typedValue(std::string_view text)
+{
+    const std::variant<Decimal, ParseError> parsed = parseOhms(text);
+    const Decimal *ohms = std::get_if<Decimal>(&parsed);
+    if (ohms) {
+        check(ohms->significand != 0 && ohms->significand % 10 != 0, "decimal", ohmsText(*ohms));
+        // What the value box would write reads back as the same value.
+        const std::string written = ohmsText(*ohms);
+        if (written.size() <= MaxTypedBytes) {
+            const std::variant<Decimal, ParseError> again = parseOhms(written);
+            check(std::holds_alternative<Decimal>(again) && std::get<Decimal>(again) == *ohms,
+                  "rewritten", written);
+        }
+    }
+    for (Kind kind : AllKinds) {
+        const TypedValue typed = readTypedValue(text, kind);
+        if (!typed.applies()) {
+            check(typed.codes == BandCodes {}, "refused codes", typed.message);
+            continue;
+        }
+        check(ohms != nullptr, "accepted", std::string(text));
+        const std::string shown = readThrough(kind, typed.codes);
+        check(shown == ohmsText(*ohms), "round trip", shown);
+    }
+}
+
+void bothEnds(Input &in)
+{
+    const Kind kind = AllKinds[in.byte() % AllKinds.size()];
+    BandSequence codes {};
+    for (int &code : codes)
+        code = static_cast<std::int8_t>(in.byte());
+    const std::string tooltip = directionsTooltip(kind, codes);
+    check(!tooltip.empty(), "tooltip", tooltip);
+    readBackward(kind, codes);
+
+    // A forward reading is what the reader shows for the same bands.
+    const ReadingOrRefusal forward = readForward(kind, codes);
+    if (const BandReading *r = std::get_if<BandReading>(&forward)) {
+        BandCodes all {};
+        for (int i = 0; i < bandCountOf(kind); ++i)
+            all[static_cast<std::size_t>(i)] = codes[static_cast<std::size_t>(i)];
+        const std::string shown = readThrough(kind, all);
+        check(shown == withUnit(std::to_string(r->ohms)), "forward", shown);
+    }
+
+    std::uint64_t ohms = 0;
+    for (int i = 0; i < 8; ++i)
+        ohms = ohms << 8 | in.byte();
+    nearestStandardLine(ohms, in.text());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    Input in(data + 1, size - 1);
+    switch (data[0] % 3) {
+    case 0:
+        readerProgram(in);
+        break;
+    case 1:
+        typedValue(std::string_view(reinterpret_cast<const char *>(data + 1), size - 1));
+        break;
+    default:
+        bothEnds(in);
+        break;
     }
     return 0;
 }

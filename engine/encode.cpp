@@ -1,0 +1,202 @@
+#include "engine/encode.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace bandalyx {
+
+namespace {
+
+// Every message the value box can give. {kind} and {kinds} are names such as "4색", values are
+// written as the value box writes them.
+struct MessageTable
+{
+    std::array<std::string_view, 8> parse; // in ParseError's order
+    std::array<std::string_view, 3> encode; // in EncodeError's order
+    std::string_view otherKinds;
+    std::string_view noOtherKind;
+    std::string_view kindName;
+    std::string_view listSeparator;
+};
+
+// clang-format off
+constexpr MessageTable Messages {
+    {
+        "값을 입력하세요. 예: 4.7k, 4K7, 4 700, 2.2 ㏁",
+        "입력이 너무 깁니다. 예: 4.7k, 4K7, 4 700, 2.2 ㏁",
+        "값으로 읽을 수 없습니다. 예: 4.7k, 4K7, 4 700, 2.2 ㏁",
+        "쉼표는 천 단위를 나눌 때만 씁니다. 소수점은 마침표로 쓰세요(예: 4.7k).",
+        "저항값은 옴(\u2126) 단위로 입력하세요. 예: 4.7k, 4.7 ㏀, 470 ohm",
+        "소문자 m은 밀리(1/1000)입니다. 메가옴은 대문자 M으로 쓰세요(예: 2.2M).",
+        "0 \u2126은 나타낼 수 없습니다. 0보다 큰 값을 입력하세요.",
+        "저항값은 음수일 수 없습니다. 0보다 큰 값을 입력하세요.",
+    },
+    {
+        "너무 작은 값입니다. {kind} 저항은 {smallest}부터 나타냅니다.",
+        "너무 큰 값입니다. {kind} 저항은 {largest}까지 나타냅니다.",
+        "유효 숫자가 {figures}자리입니다. {kind} 저항은 {kindFigures}자리까지 나타냅니다. "
+        "{others} {kind}에서 가까운 값: {below}, {above}",
+    },
+    "{kinds} 저항으로는 나타낼 수 있습니다.",
+    "어느 종류로도 나타낼 수 없습니다.",
+    "{bands}색",
+    ", ",
+};
+// clang-format on
+
+constexpr bool isDigitRole(Role r)
+{
+    return r == Role::FirstDigit || r == Role::Digit;
+}
+
+// The code a role offers whose `column` (digit or multiplier exponent) is `wanted`.
+std::optional<int> offeredCode(Role role, int ColourCode::*column, int wanted)
+{
+    const CodeSet offered = offeredCodes(role);
+    for (const ColourCode &c : Colours)
+        if (offered[static_cast<std::size_t>(c.code)] && c.*column == wanted)
+            return c.code;
+    return std::nullopt;
+}
+
+// The smallest and largest `column` among the codes a role offers.
+std::pair<int, int> offeredSpan(Role role, int ColourCode::*column)
+{
+    const CodeSet offered = offeredCodes(role);
+    std::pair<int, int> span {ColourCount, -ColourCount};
+    for (const ColourCode &c : Colours) {
+        if (!offered[static_cast<std::size_t>(c.code)])
+            continue;
+        span.first = std::min(span.first, c.*column);
+        span.second = std::max(span.second, c.*column);
+    }
+    return span;
+}
+
+KindRange computeRange(Kind kind)
+{
+    KindRange range {};
+    std::uint64_t lowest = 0;
+    std::uint64_t highest = 0;
+    std::pair<int, int> exponents {};
+    for (Band b : AllBands) {
+        const Role role = roleOf(kind, b);
+        if (isDigitRole(role)) {
+            const std::pair<int, int> digits = offeredSpan(role, &ColourCode::digit);
+            lowest = lowest * 10 + static_cast<std::uint64_t>(digits.first);
+            highest = highest * 10 + static_cast<std::uint64_t>(digits.second);
+            ++range.figures;
+        } else if (role == Role::Multiplier) {
+            exponents = offeredSpan(role, &ColourCode::multiplierExponent);
+        }
+    }
+    range.smallest = decimalOf(lowest, exponents.first);
+    range.largest = decimalOf(highest, exponents.second);
+    return range;
+}
+
+std::string kindName(Kind kind)
+{
+    return fillIn(Messages.kindName, {{"bands", std::to_string(bandCountOf(kind))}});
+}
+
+// The kinds that can show a value, named and listed.
+std::string kindsShowing(Decimal ohms)
+{
+    std::string names;
+    for (Kind k : AllKinds) {
+        if (!std::holds_alternative<BandCodes>(encodeValue(ohms, k)))
+            continue;
+        if (!names.empty())
+            names += Messages.listSeparator;
+        names += kindName(k);
+    }
+    if (names.empty())
+        return std::string(Messages.noOtherKind);
+    return fillIn(Messages.otherKinds, {{"kinds", names}});
+}
+
+std::string refusal(Decimal ohms, Kind kind, EncodeError error)
+{
+    const KindRange range = rangeOf(kind);
+    const int figures = figuresOf(ohms);
+    // The kind's nearest values: cut to its figures, and one step up from there.
+    const int dropped = std::max(figures - range.figures, 0);
+    const std::uint64_t kept = ohms.significand / powerOfTen(dropped);
+    const Decimal below = decimalOf(kept, ohms.exponent + dropped);
+    const Decimal above = decimalOf(kept + 1, ohms.exponent + dropped);
+    return fillIn(Messages.encode[static_cast<std::size_t>(error)],
+                  {
+                      {"kind", kindName(kind)},
+                      {"smallest", ohmsText(range.smallest)},
+                      {"largest", ohmsText(range.largest)},
+                      {"figures", std::to_string(figures)},
+                      {"kindFigures", std::to_string(range.figures)},
+                      {"others", kindsShowing(ohms)},
+                      {"below", ohmsText(below)},
+                      {"above", ohmsText(above)},
+                  });
+}
+
+} // namespace
+
+KindRange rangeOf(Kind kind)
+{
+    static const std::array<KindRange, AllKinds.size()> ranges = [] {
+        std::array<KindRange, AllKinds.size()> r {};
+        for (Kind k : AllKinds)
+            r[static_cast<std::size_t>(index(k))] = computeRange(k);
+        return r;
+    }();
+    return ranges[static_cast<std::size_t>(index(kind))];
+}
+
+std::variant<BandCodes, EncodeError> encodeValue(Decimal ohms, Kind kind)
+{
+    const KindRange range = rangeOf(kind);
+    if (ohms < range.smallest)
+        return EncodeError::BelowRange;
+    if (ohms > range.largest)
+        return EncodeError::AboveRange;
+    const int figures = figuresOf(ohms);
+    if (figures > range.figures)
+        return EncodeError::TooManyFigures;
+
+    // Padded to the kind's figures: 4.7 kΩ on five bands is 470 × 10^1.
+    const int padding = range.figures - figures;
+    const std::uint64_t digits = ohms.significand * powerOfTen(padding);
+    std::uint64_t place = powerOfTen(range.figures - 1);
+    BandCodes codes {};
+    for (Band b : AllBands) {
+        const Role role = roleOf(kind, b);
+        std::optional<int> code;
+        if (isDigitRole(role)) {
+            code = offeredCode(role, &ColourCode::digit, static_cast<int>(digits / place % 10));
+            place /= 10;
+        } else if (role == Role::Multiplier) {
+            code = offeredCode(role, &ColourCode::multiplierExponent, ohms.exponent - padding);
+        } else {
+            continue;
+        }
+        // Within the range every digit and exponent has its colour; a table with gaps would
+        // leave a value no band can show.
+        if (!code)
+            return EncodeError::TooManyFigures;
+        codes[static_cast<std::size_t>(index(b))] = code;
+    }
+    return codes;
+}
+
+TypedValue readTypedValue(std::string_view text, Kind kind)
+{
+    const std::variant<Decimal, ParseError> parsed = parseOhms(text);
+    if (const ParseError *error = std::get_if<ParseError>(&parsed))
+        return {{}, std::string(Messages.parse[static_cast<std::size_t>(*error)])};
+    const Decimal ohms = std::get<Decimal>(parsed);
+    const std::variant<BandCodes, EncodeError> encoded = encodeValue(ohms, kind);
+    if (const BandCodes *codes = std::get_if<BandCodes>(&encoded))
+        return {*codes, {}};
+    return {{}, refusal(ohms, kind, std::get<EncodeError>(encoded))};
+}
+
+} // namespace bandalyx

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "engine/colourtable.h"
+#include "engine/valuetext.h"
+
+// From a value to its colours: the digit and multiplier bands that show it on a kind of
+// resistor, or why that kind cannot.
+namespace bandalyx {
+
+// Colour codes by band (index(Band)); only the kind's digit and multiplier bands are set.
+using BandCodes = std::array<std::optional<int>, BandCount>;
+
+enum class EncodeError {
+    BelowRange, // under the smallest value: the multiplier band offers no gold or silver
+    AboveRange,
+    TooManyFigures, // more significant digits than the kind has digit bands
+};
+
+// What a kind can show: how many figures it reads, and its smallest and largest value.
+struct KindRange
+{
+    int figures;
+    Decimal smallest;
+    Decimal largest;
+};
+
+// The figures and bounds of a kind, taken from its band roles and the codes each role offers.
+KindRange rangeOf(Kind kind);
+
+// The codes of the kind's digit and multiplier bands that show `ohms`, or why they cannot
+// (range before figures).
+std::variant<BandCodes, EncodeError> encodeValue(Decimal ohms, Kind kind);
+
+// What the window does with a typed value: the band codes to set, or (codes all unset) a Korean
+// message saying why not.
+struct TypedValue
+{
+    BandCodes codes {};
+    std::string message; // UTF-8; empty when the codes apply
+
+    bool applies() const { return message.empty(); }
+};
+
+// The window's one entry point: typed text and the selected kind to band codes or a message.
+TypedValue readTypedValue(std::string_view text, Kind kind);
+
+} // namespace bandalyx

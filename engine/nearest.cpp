@@ -1,0 +1,93 @@
+#include "engine/nearest.h"
+
+#include <algorithm>
+#include <array>
+
+#include "engine/explain.h"
+
+namespace bandalyx {
+
+namespace {
+
+struct ToleranceSeries
+{
+    int hundredths;
+    std::string_view series;
+    bool andFiner; // also every finer tolerance
+};
+
+constexpr std::array<ToleranceSeries, 6> SeriesByTolerance {{
+    {2000, "E6", false},
+    {1000, "E12", false},
+    {500, "E24", false},
+    {200, "E48", false},
+    {100, "E96", false},
+    {50, "E192", true},
+}};
+
+constexpr std::string_view NearestLine = "{series} 가까운 표준값: {below}, {above}";
+
+const ESeries *seriesNamed(std::string_view name)
+{
+    for (const ESeries &s : StandardSeries)
+        if (s.name == name)
+            return &s;
+    return nullptr;
+}
+
+} // namespace
+
+const ESeries *seriesOfTolerance(int hundredths)
+{
+    for (const ToleranceSeries &t : SeriesByTolerance) {
+        if (hundredths == t.hundredths
+            || (t.andFiner && hundredths > 0 && hundredths < t.hundredths))
+            return seriesNamed(t.series);
+    }
+    return nullptr;
+}
+
+std::optional<Neighbours> neighboursIn(const ESeries &series, Decimal ohms)
+{
+    if (ohms.significand == 0 || series.entries.empty())
+        return std::nullopt;
+    // The value's first figures as an entry would carry them, and whether more figures follow.
+    const int figures = figuresOf(ohms);
+    const int wanted = series.significantDigits;
+    std::uint64_t head = ohms.significand;
+    bool more = false;
+    if (figures >= wanted) {
+        const std::uint64_t cut = powerOfTen(figures - wanted);
+        more = head % cut != 0;
+        head /= cut;
+    } else {
+        head *= powerOfTen(wanted - figures);
+    }
+    // The power of ten that turns an entry into a value of the same decade.
+    const int scale = figures + ohms.exponent - wanted;
+
+    // The first entry is 10…0, never above `head`.
+    const auto above = std::upper_bound(series.entries.begin(), series.entries.end(), head);
+    const std::uint16_t below = *(above - 1);
+    if (below == head && !more)
+        return std::nullopt;
+    if (above == series.entries.end())
+        return Neighbours {decimalOf(below, scale), decimalOf(series.entries.front(), scale + 1)};
+    return Neighbours {decimalOf(below, scale), decimalOf(*above, scale)};
+}
+
+std::string nearestStandardLine(std::uint64_t ohms, std::string_view toleranceText)
+{
+    const std::optional<int> tolerance = toleranceHundredths(toleranceText);
+    const ESeries *series = tolerance ? seriesOfTolerance(*tolerance) : nullptr;
+    if (!series)
+        return {};
+    const std::optional<Neighbours> n = neighboursIn(*series, decimalOf(ohms));
+    if (!n)
+        return {};
+    return fillIn(
+        NearestLine,
+        {{"series", series->name}, {"below", ohmsText(n->below)}, {"above", ohmsText(n->above)}});
+}
+
+} // namespace bandalyx

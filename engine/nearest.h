@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/eseries.h"
+#include "engine/valuetext.h"
+
+// The standard series a tolerance goes with, and the values of that series next to a reading
+// that is not in it.
+namespace bandalyx {
+
+// The series of a tolerance in hundredths of a percent (±5 % → E24; ±0.5 % and finer → E192),
+// or nullptr when none goes with it.
+const ESeries *seriesOfTolerance(int hundredths);
+
+struct Neighbours
+{
+    Decimal below;
+    Decimal above;
+};
+
+// The series' values either side of `ohms` (they may cross a decade), or nothing when `ohms` is
+// in the series or zero.
+std::optional<Neighbours> neighboursIn(const ESeries &series, Decimal ohms);
+
+// "E24 가까운 표준값: 4.3 ㏀, 4.7 ㏀" for a value outside the series of its tolerance text; empty
+// when the value is in that series or no series goes with the text.
+std::string nearestStandardLine(std::uint64_t ohms, std::string_view toleranceText);
+
+} // namespace bandalyx
