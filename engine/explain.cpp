@@ -5,6 +5,8 @@
 #include <limits>
 
 #include "engine/eseries.h"
+#include "engine/nearest.h"
+#include "engine/reversal.h"
 
 namespace bandalyx {
 
@@ -149,12 +151,18 @@ Explanation explain(std::optional<std::uint64_t> ohms, std::string_view toleranc
     if (const std::optional<int> tolerance = toleranceHundredths(toleranceText);
         tolerance && *ohms > 0)
         e.range = rangeText(*ohms, *tolerance);
+    e.nearest = nearestStandardLine(*ohms, toleranceText);
     return e;
 }
 
-Explanation explain(const Reader &reader)
+Explanation explain(const Reader &reader, std::optional<Kind> kind)
 {
-    return explain(reader.valueOhms(), reader.state().ToleranceText);
+    Explanation e = explain(reader.valueOhms(), reader.state().ToleranceText);
+    if (kind) {
+        if (const std::optional<BandSequence> codes = bandSequenceOf(reader.state(), *kind))
+            e.directions = directionsTooltip(*kind, *codes);
+    }
+    return e;
 }
 
 } // namespace bandalyx

@@ -172,8 +172,13 @@ std::string withUnit(std::string_view digits)
 void Reader::SelectColorValue(std::string_view code)
 {
     if (const std::optional<Band> band = m_view.selectedBand())
-        m_state.band(*band) = BandValue(std::string(code));
+        setBand(*band, code);
     ResultValueShow();
+}
+
+void Reader::setBand(Band band, std::string_view code)
+{
+    m_state.band(band) = BandValue(std::string(code));
 }
 
 void Reader::BaseValueShow(BandValue a, BandValue b, BandValue c, BandValue d, BandValue e,

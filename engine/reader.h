@@ -81,6 +81,9 @@ public:
     explicit Reader(ReaderView &view) : m_view(view) { }
 
     void SelectColorValue(std::string_view code);
+    // Stores a colour code, as its text, in one band without recomputing: the one way a band
+    // is set, by a colour button (through SelectColorValue) or by a typed value.
+    void setBand(Band band, std::string_view code);
     void BaseValueShow(BandValue a, BandValue b, BandValue c, BandValue d, BandValue e,
                        std::string f);
     void BaseValueShow(const DefaultResistor &resistor);

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 
 #include "frmMain/layout.h"
+#include "platform/balloon.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
 #include "platform/twips.h"
@@ -132,6 +133,9 @@ void frmMain::createControls()
     createColourButtons(*this, tabs);
     createOptions(*this, tabs);
     createResultControls(*this, tabs);
+    // A typed value is read on Enter; the balloon under the box says why one was not applied.
+    m_valueMessage = new platform::Balloon(Text1, client);
+    Text1->installEventFilter(this);
     // Enter clicks the focused button, as Space does.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(true);

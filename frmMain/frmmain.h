@@ -18,6 +18,7 @@ class QPushButton;
 class QRadioButton;
 
 namespace platform {
+class Balloon;
 class PictureBox;
 class Shape;
 } // namespace platform
@@ -83,6 +84,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     friend struct MainLayout;
@@ -113,6 +115,8 @@ private:
     void Command11_Click();
     void Command12_Click();
     void Command13_Click();
+    void Text1_KeyPress(int key);
+    void Text1_LostFocus();
     void mnuDecode_Click();
     void mnuAbout_Click();
 
@@ -126,6 +130,10 @@ private:
     void showPlainBands();
     void explainReading();
     void describeBand(bandalyx::Band band);
+    void paintBand(bandalyx::Band band, int code);
+    void applyTypedValue();
+    void showReadValue();
+    void hideValueMessage();
     void showNineAsWhite();
     void showNineAsNoColour(int noColourBand);
     void createGuideWindow();
@@ -133,6 +141,7 @@ private:
     bandalyx::Reader m_reader {*this};
     QPointer<frmGuide> m_guide;
     QPointer<frmAbout> m_about;
+    platform::Balloon *m_valueMessage = nullptr; // why a typed value was not applied
 };
 
 } // namespace ui

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -200,6 +202,25 @@ public:
         QPushButton *b = colourButton(code);
         QVERIFY2(b->isEnabled(), qPrintable(CodeNames[code] + " is disabled"));
         QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // Types into the value box, as a user would after clicking it, and ends with `key`.
+    void typeValue(const QString &text, Qt::Key key = Qt::Key_Return)
+    {
+        QLineEdit *box = resultBox(0);
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        // Key by key, as typed text; QTest's own helper knows only ASCII keys.
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(box, &press);
+        }
+        QTest::keyClick(box, key);
+    }
+    // The message under the value box, when it shows one.
+    QString valueMessage() const
+    {
+        const auto *balloon = findChild<QLabel *>(QStringLiteral("balloon"));
+        return balloon && balloon->isVisible() ? balloon->text() : QString();
     }
     // What a user does, a word a step: a kind or band caption, a colour name, or "reset".
     void play(const QString &steps)

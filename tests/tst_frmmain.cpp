@@ -61,6 +61,10 @@ private slots:
     void screenReaderNames();
     void keyboardAlone();
     void tooltipsFollowTheReading();
+    void typedValue_data();
+    void typedValue();
+    void typedValueGivesWayToTheReading_data();
+    void typedValueGivesWayToTheReading();
 };
 
 void TestFrmMain::initTestCase()
@@ -630,11 +634,123 @@ void TestFrmMain::tooltipsFollowTheReading()
     QCOMPARE(value->toolTip(), "4 700 \u2126\n표준값: E6, E12, E24, E192");
     QCOMPARE(tolerance->toolTip(), "허용 범위: 4.465 ㏀ – 4.935 ㏀");
 
+    QCOMPARE(m_window->picture()->toolTip(),
+             "A부터: 4.7 ㏀ ±5 ％ (E24 표준값)\n"
+             "반대쪽(D부터)에서는 읽을 수 없음: D 띠(금색)는 첫 숫자가 될 수 없음");
+
+    // 4.5 ㏀ is no E24 value: its neighbours in that series follow the series line.
+    m_window->play("B green");
+    QCOMPARE(value->toolTip(),
+             "4 500 \u2126\n표준 계열(E6\u2013E192)에 없는 값\n"
+             "E24 가까운 표준값: 4.3 ㏀, 4.7 ㏀");
+
     m_window->play("reset");
     QCOMPARE(value->toolTip(), "10 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
+    m_window->play("5색 D brown E brown");
+    QCOMPARE(m_window->picture()->toolTip(),
+             "A부터: 1 ㏀ ±1 ％ (E96 표준값)\n반대쪽(E부터): 110 \u2126 ±1 ％ (E96 표준값)");
+    QCOMPARE(m_window->picture()->accessibleDescription(), m_window->picture()->toolTip());
     m_window->choose("6색");
     QCOMPARE(value->toolTip(), "100 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
     QVERIFY(m_window->resultBox(2)->toolTip().isEmpty());
+}
+
+void TestFrmMain::typedValue_data()
+{
+    QTest::addColumn<QString>("before"); // steps, leaving a band selected and a tolerance set
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("shown"); // the result boxes afterwards
+    QTest::addColumn<QString>("bands"); // the colours drawn, band A on
+    QTest::addColumn<QString>("message"); // part of the message; empty when applied
+
+    const QStringList silverStart {"10 \u2126", "±10.00 ％, K", "-"};
+    QTest::newRow("letter code on 4 bands")
+        << "D silver B"
+        << "4K7" << QStringList {"4.7 ㏀", "±10.00 ％, K", "-"} << "yellow violet red silver"
+        << "";
+    QTest::newRow("three figures on 5 bands, full-width digits")
+        << "5색 E brown C"
+        << "４.７５ k\u2126" << QStringList {"4.75 ㏀", "±1.00 ％, F", "-"}
+        << "yellow violet green brown brown"
+        << "";
+    QTest::newRow("mega-ohms on 6 bands, tempco kept")
+        << "6색 F red F"
+        << "2.2 ㏁" << QStringList {"2.2 ㏁", "±5.00 ％, J", "50 ppm/℃"}
+        << "red red black yellow gold red"
+        << "";
+    QTest::newRow("three figures refused on 4 bands")
+        << "D silver B"
+        << "4.75 ㏀" << silverStart << "brown black black silver"
+        << "5색, 6색 저항으로는 나타낼 수 있습니다. 4색에서 가까운 값: 4.7 ㏀, 4.8 ㏀";
+    QTest::newRow("below the smallest 5-band value")
+        << "5색 A"
+        << "47R" << QStringList {"100 \u2126", "±5.00 ％, J", "-"} << "brown black black black gold"
+        << "5색 저항은 100 \u2126부터";
+    QTest::newRow("milli is never mega") << "D silver B"
+                                         << "2.2m" << silverStart << "brown black black silver"
+                                         << "대문자 M";
+    QTest::newRow("nonsense") << "D silver B"
+                              << "abc" << silverStart << "brown black black silver"
+                              << "값으로 읽을 수 없습니다";
+}
+
+void TestFrmMain::typedValue()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, bands);
+    QFETCH(QString, message);
+
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->play(before);
+    const QString band = before.split(u' ').last();
+    const QString enabled = m_window->enabledColours();
+    const QString tip = m_window->resultBox(0)->toolTip();
+    m_window->typeValue(typed);
+
+    QCOMPARE(m_window->resultBox(1)->text(), shown[1]);
+    QCOMPARE(m_window->resultBox(2)->text(), shown[2]);
+    const QStringList colours = bands.split(u' ');
+    for (int b = 0; b < colours.size(); ++b)
+        QCOMPARE(m_window->bandColour(BandLetters[b]),
+                 colourOf(int(CodeNames.indexOf(colours[b]))));
+    QVERIFY(m_window->option(band)->isChecked());
+    QCOMPARE(m_window->enabledColours(), enabled);
+    if (message.isEmpty()) {
+        QCOMPARE(m_window->resultBox(0)->text(), shown[0]);
+        QVERIFY(m_window->valueMessage().isEmpty());
+        return;
+    }
+    // Refused: the typed text stays to be mended, the message says why, nothing else changed.
+    QCOMPARE(m_window->resultBox(0)->text(), typed);
+    QVERIFY2(m_window->valueMessage().contains(message), qPrintable(m_window->valueMessage()));
+    QCOMPARE(m_window->resultBox(0)->accessibleDescription(), m_window->valueMessage());
+    QCOMPARE(m_window->resultBox(0)->toolTip(), tip);
+}
+
+void TestFrmMain::typedValueGivesWayToTheReading_data()
+{
+    QTest::addColumn<int>("key"); // 0: the focus leaves for a band option instead
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+    QTest::newRow("the focus leaves") << 0;
+}
+
+void TestFrmMain::typedValueGivesWayToTheReading()
+{
+    QFETCH(int, key);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->typeValue("1x");
+    QVERIFY(!m_window->valueMessage().isEmpty());
+    if (key != 0)
+        m_window->typeValue("4K", Qt::Key(key));
+    else
+        m_window->choose("B");
+    QCOMPARE(m_window->results(), QStringList({"10 \u2126", "±5.00 ％, J", "-"}));
+    QVERIFY(m_window->valueMessage().isEmpty());
+    QVERIFY(m_window->resultBox(0)->accessibleDescription().isEmpty());
 }
 
 QTEST_MAIN(TestFrmMain)

@@ -1,12 +1,13 @@
 // screenshots DIR: saves the windows as a user sees them, for people to look at, as PNGs in DIR:
-// the reader for 4, 5 and 6 bands with a band left without colour, its two tooltips, the About
-// box, the guide and its chart drawn for a double-density screen. Runs offscreen unless
-// QT_QPA_PLATFORM says otherwise.
+// the reader for 4, 5 and 6 bands with a band left without colour, its tooltips, a typed value
+// applied and one refused, the About box, the guide and its chart drawn for a double-density
+// screen. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 #include <cstdio>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolTip>
 
@@ -15,6 +16,7 @@
 #include "frmGuide/colourchart.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/frmmain.h"
+#include "platform/picturebox.h"
 
 namespace {
 
@@ -47,8 +49,8 @@ bool save(const QPixmap &shot, const QDir &dir, const QString &name)
     return true;
 }
 
-// The tooltip a box shows on hovering, as its own small window.
-QPixmap tooltipOf(QLineEdit *box)
+// The tooltip a control shows on hovering, as its own small window.
+QPixmap tooltipOf(QWidget *box)
 {
     QToolTip::showText(box->mapToGlobal(QPoint(10, 10)), box->toolTip(), box);
     QPixmap shot;
@@ -79,8 +81,35 @@ bool photographReader(ui::frmMain &reader, const QDir &dir)
         if (shot.file && !save(reader.grab(), dir, shot.file))
             return false;
     }
-    return save(tooltipOf(reader.Text1), dir, "tooltip-value.png")
-        && save(tooltipOf(reader.Text2), dir, "tooltip-tolerance.png");
+    if (!save(tooltipOf(reader.Text1), dir, "tooltip-value.png")
+        || !save(tooltipOf(reader.Text2), dir, "tooltip-tolerance.png")
+        || !save(tooltipOf(reader.Picture2), dir, "tooltip-picture.png"))
+        return false;
+    // 4.5 ㏀ is no E24 value, and brown black black brown brown reads both ways.
+    return press(&reader, {"4색", "A", "황색4", "B", "녹색5"})
+        && save(tooltipOf(reader.Text1), dir, "tooltip-value-nearest.png")
+        && press(&reader, {"5색", "D", "갈색1", "E", "갈색1"})
+        && save(tooltipOf(reader.Picture2), dir, "tooltip-picture-both-ways.png");
+}
+
+// A value typed into the value box and entered, as a user would.
+void typeValue(ui::frmMain &reader, const QString &text)
+{
+    reader.Text1->setFocus();
+    reader.Text1->setText(text);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(reader.Text1, &enter);
+}
+
+bool photographTyping(ui::frmMain &reader, const QDir &dir)
+{
+    if (!press(&reader, {"4색", "D", "은색11", "B"}))
+        return false;
+    typeValue(reader, QStringLiteral("4K7"));
+    if (!save(reader.grab(), dir, "frmMain-typed.png"))
+        return false;
+    typeValue(reader, QStringLiteral("4.75 \u33C0"));
+    return save(reader.grab(), dir, "frmMain-refused.png");
 }
 
 } // namespace
@@ -103,7 +132,7 @@ int main(int argc, char *argv[])
 
     ui::frmMain reader;
     reader.show();
-    if (!photographReader(reader, dir))
+    if (!photographReader(reader, dir) || !photographTyping(reader, dir))
         return 1;
     reader.mnuAbout->trigger();
     reader.mnuDecode->trigger();
