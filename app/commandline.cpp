@@ -63,7 +63,8 @@ std::string helpText()
     return R"(Usage: bandalyx [OPTION]...
 Read the colour code of 4-, 5- and 6-band resistors: pick the kind of resistor and a band,
 click a colour, and the window shows the resistance, the tolerance and, for six bands, the
-temperature coefficient. The interface is in Korean.
+temperature coefficient. Or type a value such as 4.7k or 4K7 into the value box and press
+Enter to see its colours. The interface is in Korean.
 
 Options:
   -h, --help         display this help and exit
