@@ -90,7 +90,7 @@ public:
     void ResultValueShow();
 
     // The band handlers say which band, if any, shows code 9 as no colour.
-    void setNoColourBand(int band) { m_state.NoColourBand = band; }
+    void setNoColourBand(int noColourBand) { m_state.NoColourBand = noColourBand; }
 
     const ReaderState &state() const { return m_state; }
     // The exact value of the last reading, when the digit and multiplier bands each held one
