@@ -44,11 +44,6 @@ constexpr MessageTable Messages {
 };
 // clang-format on
 
-constexpr bool isDigitRole(Role r)
-{
-    return r == Role::FirstDigit || r == Role::Digit;
-}
-
 // The code a role offers whose `column` (digit or multiplier exponent) is `wanted`.
 std::optional<int> offeredCode(Role role, int ColourCode::*column, int wanted)
 {
@@ -75,21 +70,19 @@ std::pair<int, int> offeredSpan(Role role, int ColourCode::*column)
 
 KindRange computeRange(Kind kind)
 {
+    const ValueBands bands = valueBandsOf(kind);
     KindRange range {};
+    range.figures = static_cast<int>(bands.digitCount);
     std::uint64_t lowest = 0;
     std::uint64_t highest = 0;
-    std::pair<int, int> exponents {};
-    for (Band b : AllBands) {
-        const Role role = roleOf(kind, b);
-        if (isDigitRole(role)) {
-            const std::pair<int, int> digits = offeredSpan(role, &ColourCode::digit);
-            lowest = lowest * 10 + static_cast<std::uint64_t>(digits.first);
-            highest = highest * 10 + static_cast<std::uint64_t>(digits.second);
-            ++range.figures;
-        } else if (role == Role::Multiplier) {
-            exponents = offeredSpan(role, &ColourCode::multiplierExponent);
-        }
+    for (std::size_t i = 0; i < bands.digitCount; ++i) {
+        const std::pair<int, int> digits
+            = offeredSpan(roleOf(kind, bands.digits[i]), &ColourCode::digit);
+        lowest = lowest * 10 + static_cast<std::uint64_t>(digits.first);
+        highest = highest * 10 + static_cast<std::uint64_t>(digits.second);
     }
+    const std::pair<int, int> exponents
+        = offeredSpan(roleOf(kind, bands.multiplier), &ColourCode::multiplierExponent);
     range.smallest = decimalOf(lowest, exponents.first);
     range.largest = decimalOf(highest, exponents.second);
     return range;
@@ -165,25 +158,22 @@ std::variant<BandCodes, EncodeError> encodeValue(Decimal ohms, Kind kind)
     // Padded to the kind's figures: 4.7 kΩ on five bands is 470 × 10^1.
     const int padding = range.figures - figures;
     const std::uint64_t digits = ohms.significand * powerOfTen(padding);
-    std::uint64_t place = powerOfTen(range.figures - 1);
+    const ValueBands bands = valueBandsOf(kind);
     BandCodes codes {};
-    for (Band b : AllBands) {
-        const Role role = roleOf(kind, b);
-        std::optional<int> code;
-        if (isDigitRole(role)) {
-            code = offeredCode(role, &ColourCode::digit, static_cast<int>(digits / place % 10));
-            place /= 10;
-        } else if (role == Role::Multiplier) {
-            code = offeredCode(role, &ColourCode::multiplierExponent, ohms.exponent - padding);
-        } else {
-            continue;
-        }
-        // Within the range every digit and exponent has its colour; a table with gaps would
-        // leave a value no band can show.
-        if (!code)
-            return EncodeError::TooManyFigures;
+    // Within the range every digit and exponent has its colour; a table with gaps would leave a
+    // value no band can show.
+    const auto put = [&](Band b, int ColourCode::*column, int wanted) {
+        const std::optional<int> code = offeredCode(roleOf(kind, b), column, wanted);
         codes[static_cast<std::size_t>(index(b))] = code;
+        return code.has_value();
+    };
+    std::uint64_t place = powerOfTen(range.figures - 1);
+    for (std::size_t i = 0; i < bands.digitCount; ++i, place /= 10) {
+        if (!put(bands.digits[i], &ColourCode::digit, static_cast<int>(digits / place % 10)))
+            return EncodeError::TooManyFigures;
     }
+    if (!put(bands.multiplier, &ColourCode::multiplierExponent, ohms.exponent - padding))
+        return EncodeError::TooManyFigures;
     return codes;
 }
 

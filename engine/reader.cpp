@@ -60,7 +60,15 @@ std::uint64_t leadingNumber(std::string_view text)
     return n;
 }
 
-// Codes are looked up by their exact text: "01" or " 1" are no codes.
+// Characters, not bytes, of a UTF-8 text.
+std::size_t characterCount(std::string_view utf8)
+{
+    return static_cast<std::size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return !isContinuationByte(c); }));
+}
+
+} // namespace
+
 std::optional<int> codeOfText(std::string_view text)
 {
     for (const ColourCode &c : Colours) {
@@ -71,15 +79,6 @@ std::optional<int> codeOfText(std::string_view text)
     }
     return std::nullopt;
 }
-
-// Characters, not bytes, of a UTF-8 text.
-std::size_t characterCount(std::string_view utf8)
-{
-    return static_cast<std::size_t>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return !isContinuationByte(c); }));
-}
-
-} // namespace
 
 std::string BandValue::text() const
 {

@@ -167,11 +167,8 @@ std::optional<BandSequence> bandSequenceOf(const ReaderState &state, Kind kind)
 {
     BandSequence codes {};
     for (int i = 0; i < bandCountOf(kind); ++i) {
-        const std::string text = state.band(AllBands[static_cast<std::size_t>(i)]).text();
-        std::optional<int> code;
-        for (const ColourCode &c : Colours)
-            if (text == std::to_string(c.code))
-                code = c.code;
+        const std::optional<int> code
+            = codeOfText(state.band(AllBands[static_cast<std::size_t>(i)]).text());
         if (!code)
             return std::nullopt;
         codes[static_cast<std::size_t>(i)] = *code;
