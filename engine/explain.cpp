@@ -136,6 +136,19 @@ std::optional<int> toleranceHundredths(std::string_view text)
     return hundredths;
 }
 
+std::string shortTolerance(std::string_view text)
+{
+    const std::optional<int> hundredths = toleranceHundredths(text);
+    if (!hundredths)
+        return std::string(text);
+    std::string percent = std::to_string(*hundredths / 100);
+    if (const int fraction = *hundredths % 100) {
+        percent += fraction < 10 ? ".0" : ".";
+        percent += std::to_string(fraction % 10 == 0 ? fraction / 10 : fraction);
+    }
+    return std::string(PlusMinus) + percent + " " + std::string(FullwidthPercent);
+}
+
 Explanation explain(std::optional<std::uint64_t> ohms, std::string_view toleranceText)
 {
     if (!ohms)

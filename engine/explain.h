@@ -25,6 +25,9 @@ struct Explanation
 // the empty text, finer steps than a hundredth, or more than 100 %.
 std::optional<int> toleranceHundredths(std::string_view text);
 
+// A tolerance as running text writes it, "±5 ％" for "±5.00 ％, J"; any other text as it is.
+std::string shortTolerance(std::string_view text);
+
 // A value in ohms (none: nothing to explain) with the tolerance text beside it.
 Explanation explain(std::optional<std::uint64_t> ohms, std::string_view toleranceText);
 

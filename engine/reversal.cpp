@@ -16,7 +16,6 @@ struct PhraseTable
     std::string_view forwardRefused;
     std::string_view backwardRefused;
     std::string_view reading;
-    std::string_view tolerance;
     std::string_view standard;
     std::string_view notStandard;
     std::array<std::string_view, 3> faults; // in BandFault's order
@@ -30,7 +29,6 @@ constexpr PhraseTable Phrases {
     "{from}부터는 읽을 수 없음: {why}",
     "반대쪽({from}부터)에서는 읽을 수 없음: {why}",
     "{value} {tolerance}{tempco}{standard}",
-    "±{percent} ％",
     " ({series} 표준값)",
     " ({series} 표준값 아님)",
     {
@@ -110,30 +108,15 @@ std::string letterOf(Band band)
     return std::string(1, static_cast<char>('A' + index(band)));
 }
 
-// "0.25": hundredths of a percent without trailing zeros.
-std::string percentText(int hundredths)
-{
-    std::string text = std::to_string(hundredths / 100);
-    if (const int fraction = hundredths % 100) {
-        text += fraction < 10 ? ".0" : ".";
-        text += std::to_string(fraction % 10 == 0 ? fraction / 10 : fraction);
-    }
-    return text;
-}
-
 std::string readingText(const BandReading &r)
 {
-    const std::optional<int> tolerance = toleranceHundredths(r.tolerance);
-    const std::string toleranceText = tolerance
-        ? fillIn(Phrases.tolerance, {{"percent", percentText(*tolerance)}})
-        : std::string(r.tolerance);
     std::string standard;
     if (r.series)
         standard = fillIn(r.standard ? Phrases.standard : Phrases.notStandard,
                           {{"series", r.series->name}});
     return fillIn(Phrases.reading,
                   {{"value", ohmsText(decimalOf(r.ohms))},
-                   {"tolerance", toleranceText},
+                   {"tolerance", shortTolerance(r.tolerance)},
                    {"tempco", r.tempco ? " " + std::string(*r.tempco) : std::string()},
                    {"standard", standard}});
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/explain.h"
 #include "engine/reader.h"
 #include "platform/convert.h"
 
@@ -51,23 +52,6 @@ std::pair<QString, QString> splitTolerance(std::string_view tolerance)
     if (comma < 0)
         return {t, QString()};
     return {t.left(comma).trimmed(), t.mid(comma + 1).trimmed()};
-}
-
-// "±5.00 ％" reads as "±5 ％" in running text.
-QString compactPercent(QString percent)
-{
-    const qsizetype point = percent.indexOf(u'.');
-    if (point < 0)
-        return percent;
-    qsizetype end = point + 1;
-    while (end < percent.size() && percent[end].isDigit())
-        ++end;
-    qsizetype keep = end;
-    while (keep > point + 1 && percent[keep - 1] == u'0')
-        --keep;
-    if (keep == point + 1)
-        keep = point;
-    return percent.remove(keep, end - keep);
 }
 
 QString superscript(int n)
@@ -140,7 +124,7 @@ QString colourChartExample()
     const int exponent = Colours[std::size_t(ChartExampleCodes[2])].multiplierExponent;
     return QStringLiteral("%1 × 10%2 = %3 %4")
         .arg(digits, superscript(exponent), reading.value,
-             compactPercent(splitTolerance(reading.tolerance.toStdString()).first));
+             toQString(shortTolerance(reading.tolerance.toStdString())));
 }
 
 QStringList colourChartContributions()
@@ -152,7 +136,7 @@ QStringList colourChartContributions()
         QString::number(colour(0).digit),
         QString::number(colour(1).digit),
         QStringLiteral("× 10") + superscript(colour(2).multiplierExponent),
-        compactPercent(splitTolerance(reading.tolerance.toStdString()).first),
+        toQString(shortTolerance(reading.tolerance.toStdString())),
     };
 }
 
