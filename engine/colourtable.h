@@ -31,6 +31,19 @@ constexpr int index(Band b)
     return static_cast<int>(b);
 }
 
+// What the window and its messages call each kind and each band.
+inline constexpr std::array<std::string_view, AllKinds.size()> KindNames {"4색", "5색", "6색"};
+inline constexpr std::array<std::string_view, BandCount> BandLetters {"A", "B", "C", "D", "E", "F"};
+
+constexpr std::string_view nameOf(Kind k)
+{
+    return KindNames[static_cast<std::size_t>(index(k))];
+}
+constexpr std::string_view letterOf(Band b)
+{
+    return BandLetters[static_cast<std::size_t>(index(b))];
+}
+
 struct Rgb
 {
     int red;

@@ -15,7 +15,6 @@ struct MessageTable
     std::array<std::string_view, 3> encode; // in EncodeError's order
     std::string_view otherKinds;
     std::string_view noOtherKind;
-    std::string_view kindName;
     std::string_view listSeparator;
 };
 
@@ -39,7 +38,6 @@ constexpr MessageTable Messages {
     },
     "{kinds} 저항으로는 나타낼 수 있습니다.",
     "어느 종류로도 나타낼 수 없습니다.",
-    "{bands}색",
     ", ",
 };
 // clang-format on
@@ -88,11 +86,6 @@ KindRange computeRange(Kind kind)
     return range;
 }
 
-std::string kindName(Kind kind)
-{
-    return fillIn(Messages.kindName, {{"bands", std::to_string(bandCountOf(kind))}});
-}
-
 // The kinds that can show a value, named and listed.
 std::string kindsShowing(Decimal ohms)
 {
@@ -102,7 +95,7 @@ std::string kindsShowing(Decimal ohms)
             continue;
         if (!names.empty())
             names += Messages.listSeparator;
-        names += kindName(k);
+        names += nameOf(k);
     }
     if (names.empty())
         return std::string(Messages.noOtherKind);
@@ -120,7 +113,7 @@ std::string refusal(Decimal ohms, Kind kind, EncodeError error)
     const Decimal above = decimalOf(kept + 1, ohms.exponent + dropped);
     return fillIn(Messages.encode[static_cast<std::size_t>(error)],
                   {
-                      {"kind", kindName(kind)},
+                      {"kind", nameOf(kind)},
                       {"smallest", ohmsText(range.smallest)},
                       {"largest", ohmsText(range.largest)},
                       {"figures", std::to_string(figures)},

@@ -103,11 +103,6 @@ ReadingOrRefusal readBands(Kind kind, const BandSequence &codes, bool backward)
     return r;
 }
 
-std::string letterOf(Band band)
-{
-    return std::string(1, static_cast<char>('A' + index(band)));
-}
-
 std::string readingText(const BandReading &r)
 {
     std::string standard;

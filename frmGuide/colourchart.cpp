@@ -21,7 +21,7 @@ namespace {
 
 struct BandLabel
 {
-    const char *letter;
+    Band band;
     const char *role;
     bool above;
     int rowOffset; // distance of the label's middle from the body's edge
@@ -30,10 +30,10 @@ struct BandLabel
 // Outer labels for A and C, inner for B and D: each label runs to the right of its leader
 // without crossing the next band's leader.
 constexpr std::array<BandLabel, 4> BandLabels {{
-    {"A", "첫째 자리", true, 38},
-    {"B", "둘째 자리", true, 18},
-    {"C", "승수", false, 36},
-    {"D", "허용오차", false, 16},
+    {Band::A, "첫째 자리", true, 38},
+    {Band::B, "둘째 자리", true, 18},
+    {Band::C, "승수", false, 36},
+    {Band::D, "허용오차", false, 16},
 }};
 
 struct Paragraph
@@ -139,7 +139,7 @@ void drawLeader(QPainter &p, const BandLabel &label, QRect band)
 
     p.setPen(QColor(Ink));
     const QRectF line(x + 8, end - 10, 200, 20);
-    const QString letter = QString::fromUtf8(label.letter);
+    const QString letter = toQString(letterOf(label.band));
     p.setFont(chartFont(13, true));
     p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, letter);
     const int indent = QFontMetrics(p.font()).horizontalAdvance(letter) + 5;

@@ -75,15 +75,19 @@ void frmMain::Form_Load()
     for (const auto &row : MainLayout::Frames)
         (this->*row.member)->setTitle(QString::fromUtf8(row.caption));
     for (const auto &row : MainLayout::KindOptions)
-        (this->*row.member)->setText(QString::fromUtf8(row.caption));
+        (this->*row.member)->setText(toQString(nameOf(row.kind)));
     for (const auto &row : MainLayout::BandOptions)
-        (this->*row.member)->setText(QString::fromUtf8(row.caption));
+        (this->*row.member)->setText(toQString(letterOf(row.band)));
     for (const auto &row : MainLayout::ColourButtons)
         (this->*row.member)->setText(toQString(Colours[row.code].caption));
     (this->*MainLayout::ResetButton.member)
         ->setText(QString::fromUtf8(MainLayout::ResetButton.caption));
-    for (const auto &row : MainLayout::Labels)
-        (this->*row.member)->setText(QString::fromUtf8(row.caption));
+    for (const auto &row : MainLayout::Labels) {
+        if (row.caption)
+            (this->*row.member)->setText(QString::fromUtf8(row.caption));
+    }
+    for (const auto &row : MainLayout::Bands)
+        (this->*row.letter)->setText(toQString(letterOf(row.band)));
     // What a screen reader says: a result box is named by its label, without the colon.
     for (const auto &row : MainLayout::TextBoxes)
         (this->*row.member)

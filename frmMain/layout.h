@@ -24,12 +24,12 @@ struct FrameRow
     TwipRect rect;
 };
 
+// Kind options and band options are captioned with the engine's names of kinds and bands.
 struct KindOptionRow
 {
     Control<QRadioButton> member;
     const char *name;
     bandalyx::Kind kind;
-    const char *caption;
     TwipRect rect;
     int tab;
     Handler click;
@@ -40,7 +40,6 @@ struct BandOptionRow
     Control<QRadioButton> member;
     const char *name;
     bandalyx::Band band;
-    const char *caption;
     TwipRect rect;
     int tab;
     Handler click;
@@ -71,7 +70,7 @@ struct LabelRow
 {
     Control<QLabel> member;
     const char *name;
-    const char *caption;
+    const char *caption; // none for the band letters, named by the engine
     TwipRect rect;
 };
 
@@ -123,19 +122,19 @@ struct MainLayout
 
     // In Frame1, in kind order.
     static constexpr std::array<KindOptionRow, 3> KindOptions {{
-        {&frmMain::Option1, "Option1", bandalyx::Kind::FourBands, "4색", {120, 240, 975, 255},  3, &frmMain::Option1_Click},
-        {&frmMain::Option2, "Option2", bandalyx::Kind::FiveBands, "5색", {1200, 240, 975, 255}, 4, &frmMain::Option2_Click},
-        {&frmMain::Option3, "Option3", bandalyx::Kind::SixBands,  "6색", {2280, 240, 615, 255}, 5, &frmMain::Option3_Click},
+        {&frmMain::Option1, "Option1", bandalyx::Kind::FourBands, {120, 240, 975, 255},  3, &frmMain::Option1_Click},
+        {&frmMain::Option2, "Option2", bandalyx::Kind::FiveBands, {1200, 240, 975, 255}, 4, &frmMain::Option2_Click},
+        {&frmMain::Option3, "Option3", bandalyx::Kind::SixBands,  {2280, 240, 615, 255}, 5, &frmMain::Option3_Click},
     }};
 
     // In Frame2, in band order.
     static constexpr std::array<BandOptionRow, bandalyx::BandCount> BandOptions {{
-        {&frmMain::Option4, "Option4", bandalyx::Band::A, "A", {120, 240, 1095, 255}, 6,  &frmMain::Option4_Click, true},
-        {&frmMain::Option5, "Option5", bandalyx::Band::B, "B", {600, 240, 975, 255},  7,  &frmMain::Option5_Click, true},
-        {&frmMain::Option6, "Option6", bandalyx::Band::C, "C", {1080, 240, 975, 255}, 8,  &frmMain::Option6_Click, true},
-        {&frmMain::Option7, "Option7", bandalyx::Band::D, "D", {1560, 240, 975, 255}, 17, &frmMain::Option7_Click, false},
-        {&frmMain::Option8, "Option8", bandalyx::Band::E, "E", {2040, 240, 975, 255}, 18, &frmMain::Option8_Click, true},
-        {&frmMain::Option9, "Option9", bandalyx::Band::F, "F", {2520, 240, 375, 255}, 19, &frmMain::Option9_Click, true},
+        {&frmMain::Option4, "Option4", bandalyx::Band::A, {120, 240, 1095, 255}, 6,  &frmMain::Option4_Click, true},
+        {&frmMain::Option5, "Option5", bandalyx::Band::B, {600, 240, 975, 255},  7,  &frmMain::Option5_Click, true},
+        {&frmMain::Option6, "Option6", bandalyx::Band::C, {1080, 240, 975, 255}, 8,  &frmMain::Option6_Click, true},
+        {&frmMain::Option7, "Option7", bandalyx::Band::D, {1560, 240, 975, 255}, 17, &frmMain::Option7_Click, false},
+        {&frmMain::Option8, "Option8", bandalyx::Band::E, {2040, 240, 975, 255}, 18, &frmMain::Option8_Click, true},
+        {&frmMain::Option9, "Option9", bandalyx::Band::F, {2520, 240, 375, 255}, 19, &frmMain::Option9_Click, true},
     }};
 
     // Captions come from the colour table; a button and its swatch share left edge and width.
@@ -190,12 +189,12 @@ struct MainLayout
         {&frmMain::Label1, "Label1", "저항수치 :", {120, 1800, 975, 255}},
         {&frmMain::Label2, "Label2", "허용오차 :", {120, 2040, 975, 255}},
         {&frmMain::Label3, "Label3", "허용온도 :", {120, 2280, 975, 255}},
-        {&frmMain::Label4, "Label4", "A",          {600, 1440, 255, 255}},
-        {&frmMain::Label5, "Label5", "B",          {1080, 1440, 255, 255}},
-        {&frmMain::Label6, "Label6", "C",          {1320, 1440, 255, 255}},
-        {&frmMain::Label7, "Label7", "D",          {1560, 1440, 255, 255}},
-        {&frmMain::Label8, "Label8", "E",          {1800, 1440, 255, 255}},
-        {&frmMain::Label9, "Label9", "F",          {2160, 1440, 255, 255}},
+        {&frmMain::Label4, "Label4", nullptr,       {600, 1440, 255, 255}},
+        {&frmMain::Label5, "Label5", nullptr,       {1080, 1440, 255, 255}},
+        {&frmMain::Label6, "Label6", nullptr,       {1320, 1440, 255, 255}},
+        {&frmMain::Label7, "Label7", nullptr,       {1560, 1440, 255, 255}},
+        {&frmMain::Label8, "Label8", nullptr,       {1800, 1440, 255, 255}},
+        {&frmMain::Label9, "Label9", nullptr,       {2160, 1440, 255, 255}},
     }};
 
     // In the order of the reader's result boxes: value, tolerance, tempco.
