@@ -1,6 +1,5 @@
 #include "frmGuide/frmguide.h"
 
-#include <algorithm>
 #include <array>
 
 #include <QPixmap>
@@ -85,15 +84,12 @@ frmGuide::frmGuide()
     fitToScreen();
 }
 
+// A page too tall for the screen gets a vertical bar beside it, which may in turn make it too
+// wide; the window is cut to the room and placed on the screen.
 void frmGuide::fitToScreen()
 {
     const QSize page = m_scroll->widget()->size();
-    // The window manager's frame is unknown until the window is shown; leave room above for a
-    // title bar like the style's own.
-    QRect room = screen()->availableGeometry();
-    room.setTop(room.top() + style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
-
-    // A page too tall gets a vertical bar beside it, which may in turn make it too wide.
+    const QRect room = platform::roomOnScreen(this);
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
     const bool tooTall = page.height() > room.height();
     const bool tooWide = page.width() + (tooTall ? bar : 0) > room.width();
@@ -103,14 +99,7 @@ void frmGuide::fitToScreen()
               .expandedTo(QSize(1, 1));
     setFixedSize(size);
     m_scroll->setGeometry(rect());
-
-    // The usual place, moved only as far as it takes to bring the whole window on screen.
-    const QPoint usual(platform::toPixels(ScreenTwips.x()), platform::toPixels(ScreenTwips.y()));
-    const QPoint last(std::max(room.left(), room.right() + 1 - size.width()),
-                      std::max(room.top(), room.bottom() + 1 - size.height()));
-    setGeometry(QRect(QPoint(std::clamp(usual.x(), room.left(), last.x()),
-                             std::clamp(usual.y(), room.top(), last.y())),
-                      size));
+    platform::placeClientAt(this, ScreenTwips);
 }
 
 void frmGuide::Command3_Click()

@@ -1,6 +1,10 @@
 #include "platform/window.h"
 
+#include <algorithm>
+
 #include <QLayout>
+#include <QScreen>
+#include <QStyle>
 #include <QRect>
 #include <QWidget>
 
@@ -35,9 +39,26 @@ void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client)
     if (client && window->layout())
         window->layout()->activate();
     const int menuBarHeight = client ? client->y() : 0;
+    const QPoint wanted(toPixels(screenTwips.x()), toPixels(screenTwips.y()) - menuBarHeight);
+    // On a screen too small for that place, the nearest one that keeps the whole window on it.
+    const QRect room = roomOnScreen(window);
+    const QSize size = window->size();
+    const QPoint last(std::max(room.left(), room.right() + 1 - size.width()),
+                      std::max(room.top(), room.bottom() + 1 - size.height()));
+    const QPoint topLeft(std::clamp(wanted.x(), room.left(), last.x()),
+                         std::clamp(wanted.y(), room.top(), last.y()));
     // setGeometry places the client area; move() would place the window manager's frame.
-    const QPoint topLeft(toPixels(screenTwips.x()), toPixels(screenTwips.y()) - menuBarHeight);
-    window->setGeometry(QRect(topLeft, window->size()));
+    window->setGeometry(QRect(topLeft, size));
+}
+
+QRect roomOnScreen(const QWidget *window)
+{
+    // The window manager's frame is unknown until the window is shown; leave room above for a
+    // title bar like the style's own.
+    QRect room = window->screen()->availableGeometry();
+    room.setTop(room.top()
+                + window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window));
+    return room;
 }
 
 void setTabOrder(std::span<QWidget *const> order)

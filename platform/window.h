@@ -4,6 +4,7 @@
 #include <span>
 
 #include <QRadioButton>
+#include <QRect>
 #include <QSize>
 
 class QWidget;
@@ -19,8 +20,12 @@ void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar,
                          QWidget *client = nullptr);
 
 // Places the window so that the top-left corner of its client area (below any menu bar)
-// lands at the given screen position in twips. A menu bar must have its captions by then.
+// lands at the given screen position in twips, or as near to it as keeps the window on its
+// screen. A menu bar must have its captions by then.
 void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client = nullptr);
+
+// What of the window's screen its client area may take: the available area, less a title bar.
+QRect roomOnScreen(const QWidget *window);
 
 // Chains the keyboard focus through the widgets in the order given.
 void setTabOrder(std::span<QWidget *const> order);
