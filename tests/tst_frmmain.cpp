@@ -400,8 +400,7 @@ void TestFrmMain::tabMeetsTheSelectedBandOnce()
     QFETCH(QString, thenKind);
     QFETCH(QString, before);
 
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showAndWait(m_window.get(), true));
     const auto press = [](Qt::Key key, int times = 1, Qt::KeyboardModifiers modifiers = {}) {
         for (int i = 0; i < times; ++i)
             QTest::keyClick(QApplication::focusWidget(), key, modifiers);
@@ -478,8 +477,7 @@ void TestFrmMain::menusOpenOneWindowEach()
             return m_window->aboutWindow();
         return m_window->guideWindow();
     };
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showAndWait(m_window.get(), true));
     QTest::keyClick(m_window.get(), Qt::Key(key), Qt::AltModifier);
     QWidget *first = opened();
     QVERIFY(first);
@@ -599,8 +597,7 @@ void TestFrmMain::screenReaderNames()
 // buttons, Tab between them.
 void TestFrmMain::keyboardAlone()
 {
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showAndWait(m_window.get(), true));
     const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
     m_window->option("4색")->setFocus();
     press(Qt::Key_Right);
@@ -702,8 +699,7 @@ void TestFrmMain::typedValue()
     QFETCH(QString, bands);
     QFETCH(QString, message);
 
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showAndWait(m_window.get(), true));
     m_window->play(before);
     const QString band = before.split(u' ').last();
     const QString enabled = m_window->enabledColours();
@@ -740,8 +736,7 @@ void TestFrmMain::typedValueGivesWayToTheReading_data()
 void TestFrmMain::typedValueGivesWayToTheReading()
 {
     QFETCH(int, key);
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showAndWait(m_window.get(), true));
     m_window->typeValue("1x");
     QVERIFY(!m_window->valueMessage().isEmpty());
     if (key != 0)
