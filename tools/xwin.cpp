@@ -257,14 +257,6 @@ public:
                     w = ev.xproperty.window;
                 if (w && isWanted(w, wanted))
                     return std::pair {w, at};
-                // A window manager may map a program's window before the frame around it,
-                // when it is not yet viewable: look again once the frame is mapped.
-                if (ev.type == MapNotify && ev.xmap.event == m_root) {
-                    for (const Window inner : topLevels()) {
-                        if (isWanted(inner, wanted))
-                            return std::pair {inner, at};
-                    }
-                }
             }
             *why = block(deadline, other);
             if (*why != Ready::X)
