@@ -7,7 +7,12 @@ SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench package test-sanitize fuzz clean
+WIN_BUILD ?= build-windows
+# Qt for Windows: a prefix or a .tar.xz of one; unset, scripts/windows-qt builds it from source.
+QT_WINDOWS ?=
+
+.PHONY: all deps configure build run test bench package test-sanitize fuzz clean \
+	windows-deps windows test-windows
 
 all: build
 
@@ -56,5 +61,26 @@ fuzz: deps
 	$(FUZZ_BUILD)/fuzz/fuzz_reader -max_total_time=$(FUZZ_SECONDS) -max_len=256 \
 		-print_final_stats=1 $(FUZZ_BUILD)/corpus
 
+# The Windows program, cross-built with MinGW-w64: $(WIN_BUILD)/bandalyx-1.0-win64.exe (an NSIS
+# installer) and $(WIN_BUILD)/bandalyx-1.0-win64.zip (a portable folder).
+windows-deps:
+	@scripts/install-deps --windows
+
+windows: windows-deps
+	@qt=$$(QT_WINDOWS="$(QT_WINDOWS)" scripts/windows-qt) && \
+	cmake -S . -B $(WIN_BUILD) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE="$$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+		-DQT_CHAINLOAD_TOOLCHAIN_FILE="$(CURDIR)/cmake/mingw-w64-x86_64.cmake" \
+		-DBANDALYX_HOST_XWIN="$(CURDIR)/$(BUILD)/tools/xwin" >/dev/null
+	@cmake --build $(WIN_BUILD) -j $(JOBS)
+	cd $(WIN_BUILD) && cpack -G NSIS && cpack -G ZIP
+
+# The Windows build's tests under Wine, on a private Xvfb: the test programs on offscreen, the
+# real window under a window manager and the installer. The real-window test drives Wine's X11
+# windows with the Linux build's xwin.
+test-windows: windows configure
+	@cmake --build $(BUILD) -j $(JOBS) --target xwin
+	cd $(WIN_BUILD) && bash $(CURDIR)/tests/on_xvfb.sh 1280x1024x24 ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)

@@ -1,6 +1,5 @@
-# `make package`: a Debian package of the installed tree. Library dependencies come from
-# dpkg-shlibdeps; the Hangul font is a run-time need no library link reveals.
-set(CPACK_GENERATOR DEB)
+# `make package`: a Debian package of the installed tree; `make windows`: a Windows installer
+# and a portable zip of it (packaging-windows.cmake).
 set(CPACK_PACKAGE_NAME bandalyx)
 set(CPACK_PACKAGE_VENDOR "Bandalyx 개발팀")
 set(CPACK_PACKAGE_CONTACT "Bandalyx 개발팀 <bandalyx@example.org>")
@@ -8,6 +7,14 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Resistor colour-code reader for 4-, 5- an
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://bandalyx.example.org/")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
+if(WIN32)
+    include(packaging-windows.cmake)
+    return()
+endif()
+
+# Library dependencies come from dpkg-shlibdeps; the Hangul font is a run-time need no library
+# link reveals.
+set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,0 +1,49 @@
+# The Windows program as users receive it: one folder holding bandalyx.exe, the Qt libraries and
+# plugins it loads, the MinGW runtime and Qt's Korean texts, packed as a 64-bit NSIS installer
+# and as a portable zip. Included by packaging.cmake.
+
+# Qt's libraries, and the plugins Qt looks for in folders beside the program (qt.conf).
+install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+        DESTINATION .)
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+install(FILES resources/windows/qt.conf DESTINATION .)
+
+# The compiler's runtime, which the program and Qt link dynamically.
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                    OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${path}")
+        find_file(path ${dll} PATHS /usr/${BANDALYX_MINGW}/lib NO_CACHE REQUIRED)
+    endif()
+    install(FILES ${path} DESTINATION .)
+endforeach()
+
+# Qt's own texts (context menus, message-box buttons) in Korean, from Debian's translations.
+find_file(BANDALYX_QTBASE_KO qtbase_ko.qm PATHS /usr/share/qt6/translations NO_CMAKE_FIND_ROOT_PATH
+          NO_DEFAULT_PATH)
+if(BANDALYX_QTBASE_KO)
+    install(FILES ${BANDALYX_QTBASE_KO} DESTINATION translations)
+else()
+    message(WARNING "qtbase_ko.qm not found: Qt's own texts stay English (Debian: qt6-translations-l10n)")
+endif()
+
+set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_PACKAGE_FILE_NAME bandalyx-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Bandalyx)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Bandalyx)
+# Start menu: "Bandalyx", starting bandalyx.exe from the installation folder.
+set(CPACK_PACKAGE_EXECUTABLES bandalyx Bandalyx)
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+# A 64-bit installer into the 64-bit Program Files; NSIS makes a 32-bit one unless told.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_PACKAGE_NAME Bandalyx)
+set(CPACK_NSIS_DISPLAY_NAME Bandalyx)
+set(CPACK_NSIS_INSTALLED_ICON_NAME bandalyx.exe)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/bandalyx.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/bandalyx.ico)
+set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_MODIFY_PATH OFF)
+include(CPack)

@@ -1,0 +1,20 @@
+# The Windows program under Wine (build/wine-run), driven through Wine's X11 windows with the
+# Linux build's xwin. Included by tests/CMakeLists.txt; every test skips (77) without Xvfb.
+set(launcher ENVIRONMENT BANDALYX_LAUNCHER=${CMAKE_BINARY_DIR}/wine-run)
+
+# The same real-window check as on Linux, on the `windows` platform: the windows, Alt+H, the
+# About box, closing, and the placement under openbox.
+add_test(NAME smoke_real_window
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/smoke_xvfb.sh
+        $<TARGET_FILE:bandalyx> ${BANDALYX_HOST_XWIN} ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(smoke_real_window PROPERTIES ${launcher} TIMEOUT 300 SKIP_RETURN_CODE 77)
+
+add_test(NAME command_line COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/cmdline.sh $<TARGET_FILE:bandalyx>)
+set_tests_properties(command_line PROPERTIES ${launcher} TIMEOUT 300)
+
+# The installer as a user runs it: silent install, the installed program started with no
+# display variable in its Windows environment, and the uninstaller leaving nothing behind.
+add_test(NAME installer
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/installer_wine.sh ${CMAKE_BINARY_DIR}
+        ${BANDALYX_HOST_XWIN} ${BANDALYX_WINE})
+set_tests_properties(installer PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77)
