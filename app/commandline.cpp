@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "frmAbout/credits.h"
+#include "platform/commandreply.h"
 
 namespace app {
 
@@ -55,8 +56,14 @@ constexpr std::array QtOptions {
 };
 // clang-format on
 
-// Any one of these says where the windows go, as does a -platform or -display option.
+// Any one of these says where the windows go, as does a -platform or -display option. Windows
+// always has its desktop, and no variable names it.
 constexpr std::array DisplayVariables {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+#ifdef _WIN32
+constexpr bool DesktopAlwaysThere = true;
+#else
+constexpr bool DesktopAlwaysThere = false;
+#endif
 
 std::string helpText()
 {
@@ -77,12 +84,12 @@ Qt options (passed on to Qt, with one dash or two), among them:
   -reverse           lay the windows out from right to left
   -qwindowgeometry GEOMETRY
                      the main window's place, as WIDTHxHEIGHT+X+Y
-
+)"
+        + std::string(DesktopAlwaysThere ? "" : R"(
 Bandalyx needs a graphical desktop: an X11 or Wayland display (DISPLAY or WAYLAND_DISPLAY),
 or a Qt platform chosen with -platform or QT_QPA_PLATFORM.
-
-Report bugs to <)"
-        + ui::EmailAddress.toString().toStdString() + ">.\nHome page: <"
+)")
+        + "\nReport bugs to <" + ui::EmailAddress.toString().toStdString() + ">.\nHome page: <"
         + ui::PageAddress.toString().toStdString() + ">.\n";
 }
 
@@ -103,7 +110,7 @@ const QtOption *findQtOption(std::string_view name)
 
 CommandLine readCommandLine(std::span<const char *const> args, const Environment &environment)
 {
-    bool display = std::any_of(DisplayVariables.begin(), DisplayVariables.end(), [&](auto name) {
+    bool display = DesktopAlwaysThere || std::any_of(DisplayVariables.begin(), DisplayVariables.end(), [&](auto name) {
         const char *value = environment(name);
         return value && *value;
     });
@@ -143,13 +150,13 @@ std::optional<int> handleCommandLine(int argc, const char *const *argv)
         return std::nullopt;
     case Start::Help:
     case Start::Version:
-        std::fputs(line.text.c_str(), stdout);
+        platform::replyToCommandLine(line.text, platform::Reply::Information);
         return 0;
     case Start::Refuse:
-        std::fputs(line.text.c_str(), stderr);
+        platform::replyToCommandLine(line.text, platform::Reply::Error);
         return 2;
     case Start::NoDisplay:
-        std::fputs(line.text.c_str(), stderr);
+        platform::replyToCommandLine(line.text, platform::Reply::Error);
         return 1;
     }
     return 1;

@@ -14,13 +14,27 @@ namespace {
 
 constexpr int DialogPixelSize = 12;
 
-// The family the captions were laid out with, then any other that covers Hangul: a
-// proportional face before a fixed-pitch one, so captions keep roughly their widths.
+// The families to use first, where they draw Hangul: on Windows the platform's own dialog font
+// (Korean Windows gives one that does), then the Korean face every Windows has; elsewhere the
+// family the captions were laid out with.
+QStringList preferredFamilies()
+{
+#ifdef Q_OS_WIN
+    return {QApplication::font().family(), QStringLiteral("Malgun Gothic")};
+#else
+    return {QStringLiteral("NanumGothic")};
+#endif
+}
+
+// A preferred family, then any other that covers Hangul: a proportional face before a
+// fixed-pitch one, so captions keep roughly their widths.
 QString hangulFamily()
 {
     const QStringList families = QFontDatabase::families(QFontDatabase::Korean);
-    if (families.contains(QStringLiteral("NanumGothic")))
-        return QStringLiteral("NanumGothic");
+    for (const QString &family : preferredFamilies()) {
+        if (families.contains(family))
+            return family;
+    }
     for (const QString &family : families) {
         if (!QFontDatabase::isPrivateFamily(family) && !QFontDatabase::isFixedPitch(family))
             return family;

@@ -9,8 +9,9 @@ bool useProgramLook();
 // The program's icon, for every window that sets none of its own.
 void useProgramIcon();
 
-// Makes the application font the dialog font every caption uses: NanumGothic where it is
-// installed, otherwise another installed family that draws Hangul, at the 12 px dialogs use at
+// Makes the application font the dialog font every caption uses: on Windows the platform's
+// dialog font where it draws Hangul, else Malgun Gothic; elsewhere NanumGothic where it is
+// installed; otherwise another installed family that draws Hangul; at the 12 px dialogs use at
 // 96 dpi. Returns false when no installed family draws Hangul; the font is set regardless.
 bool useDialogFont();
 

@@ -52,10 +52,17 @@ void TestAppSetup::commandLine_data()
     QTest::newRow("--version without a display")
         << QStringList {"--version"} << QStringList() << Start::Version << "bandalyx 1.0\n";
 
-    QTest::newRow("no display at all")
-        << QStringList() << QStringList() << Start::NoDisplay << "no display";
+    // Windows always has its desktop; elsewhere a display must be named.
+#ifdef Q_OS_WIN
+    const Start noDisplay = Start::Run;
+    const char *noDisplaySays = "";
+#else
+    const Start noDisplay = Start::NoDisplay;
+    const char *noDisplaySays = "no display";
+#endif
+    QTest::newRow("no display at all") << QStringList() << QStringList() << noDisplay << noDisplaySays;
     QTest::newRow("an empty DISPLAY is none")
-        << QStringList() << QStringList {"DISPLAY="} << Start::NoDisplay << "no display";
+        << QStringList() << QStringList {"DISPLAY="} << noDisplay << noDisplaySays;
     QTest::newRow("unknown option") << QStringList {"--frobnicate"} << x11 << Start::Refuse
                                     << "unknown option '--frobnicate'\nTry 'bandalyx --help'";
     QTest::newRow("unknown before --help")
