@@ -11,6 +11,15 @@ bandalyx=$1
 xwin=$2
 outdir=$3
 title="Bandalyx v1.0"
+# How to start the program: itself, or through a launcher such as the Windows build's wine-run,
+# which the program replaces, so that its pid and exit status stay the program's.
+# Wine takes seconds, not milliseconds, to tear a closed program down: `exit_ms` allows for it.
+run=("$bandalyx")
+exit_ms=5000
+if [ -n "${BANDALYX_LAUNCHER:-}" ]; then
+    run=("$BANDALYX_LAUNCHER" "$bandalyx")
+    exit_ms=20000
+fi
 
 if ! command -v Xvfb >/dev/null 2>&1; then
     echo "SKIP: Xvfb is not installed (Debian package xvfb)"
@@ -38,3 +47,5 @@ trap cleanup EXIT
 # shellcheck source=tools/xvfb.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../tools/xvfb.sh"
 start_xvfb "$work" || fail "Xvfb did not start"
+# A Windows program takes Qt's `windows` platform, whatever suits a Linux one.
+[ -z "${BANDALYX_LAUNCHER:-}" ] || unset QT_QPA_PLATFORM

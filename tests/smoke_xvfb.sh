@@ -22,11 +22,12 @@ fail_app() {
 }
 
 # Closes the main window as a window manager would; the program must then exit with status 0
-# within 5 s. $1 says where, for the messages.
+# within exit_ms (5 s; 20 s under Wine). $1 says where, for the messages.
 close_main() {
     local status=0
     "$xwin" close "$main" || fail_app "cannot close the main window$1"
-    "$xwin" exited "$app_pid" 5000 || fail_app "Bandalyx still running 5 s after its window was closed$1"
+    "$xwin" exited "$app_pid" "$exit_ms" ||
+        fail_app "Bandalyx still running $((exit_ms / 1000)) s after its window was closed$1"
     wait "$app_pid" || status=$?
     app_pid=
     [ "$status" -eq 0 ] || fail "Bandalyx exited with status $status$1"
@@ -37,7 +38,7 @@ echo "Xvfb on $DISPLAY"
 # The program is this script's child, so that `wait` can give its exit status. `xwin wait`
 # subscribes to new windows before it looks at existing ones, so starting the program first is
 # not a race; --pid makes it give up at once if the program dies.
-"$bandalyx" &
+"${run[@]}" &
 app_pid=$!
 main=$("$xwin" wait --pid "$app_pid" "$title" 10000) || fail_app "no main window"
 "$xwin" shot "$main" "$outdir/frmMain.png" || fail_app "cannot photograph the main window"
@@ -74,7 +75,7 @@ if ! command -v openbox >/dev/null 2>&1; then
     exit 0
 fi
 start_window_manager "$work" || fail "openbox did not start"
-"$bandalyx" &
+"${run[@]}" &
 app_pid=$!
 main=$("$xwin" wait --pid "$app_pid" "$title" 10000) || fail_app "no main window under openbox"
 resistor="$(dirname "$0")/../resources/resistor.png"

@@ -18,3 +18,7 @@ add_test(NAME installer
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/installer_wine.sh ${CMAKE_BINARY_DIR}
         ${BANDALYX_HOST_XWIN} ${BANDALYX_WINE})
 set_tests_properties(installer PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77)
+
+# The version record, the icon and the manifest as compiled into bandalyx.exe; a GUI program.
+add_test(NAME rc_compiles COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/rc_compiles.sh $<TARGET_FILE:bandalyx>)
+set_tests_properties(rc_compiles PROPERTIES SKIP_RETURN_CODE 77)

@@ -487,30 +487,41 @@ int locate(const char *win, const char *imagePath, const char *const part[4])
     fail("window %s does not show that part of %s", win, imagePath);
 }
 
+// Whether window w lists `protocol` in its WM_PROTOCOLS.
+bool takesProtocol(Display *dpy, Window w, Atom protocol)
+{
+    Atom *list = nullptr;
+    int count = 0;
+    const bool takes = XGetWMProtocols(dpy, w, &list, &count)
+        && std::find(list, list + count, protocol) != list + count;
+    if (list)
+        XFree(list);
+    return takes;
+}
+
+// Sends a WM_PROTOCOLS message, as a window manager does.
+void sendProtocol(Display *dpy, Window w, Atom protocol)
+{
+    XEvent ev {};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = w;
+    ev.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = long(protocol);
+    ev.xclient.data.l[1] = CurrentTime;
+    XSendEvent(dpy, w, False, NoEventMask, &ev);
+}
+
 // What a window manager does when the user clicks a window's close box.
 int closeWindow(const char *win)
 {
     Screen screen;
     Display *dpy = screen.dpy();
     const Window w = screen.find(win);
-    const Atom protocols = XInternAtom(dpy, "WM_PROTOCOLS", False);
     const Atom deleteWindow = XInternAtom(dpy, "WM_DELETE_WINDOW", False);
-    Atom *list = nullptr;
-    int count = 0;
-    const bool takesDelete = XGetWMProtocols(dpy, w, &list, &count)
-        && std::find(list, list + count, deleteWindow) != list + count;
-    if (list)
-        XFree(list);
-    if (!takesDelete)
+    if (!takesProtocol(dpy, w, deleteWindow))
         fail("window %s does not take WM_DELETE_WINDOW", win);
-    XEvent ev {};
-    ev.xclient.type = ClientMessage;
-    ev.xclient.window = w;
-    ev.xclient.message_type = protocols;
-    ev.xclient.format = 32;
-    ev.xclient.data.l[0] = long(deleteWindow);
-    ev.xclient.data.l[1] = CurrentTime;
-    XSendEvent(dpy, w, False, NoEventMask, &ev);
+    sendProtocol(dpy, w, deleteWindow);
     XSync(dpy, False);
     return 0;
 }
@@ -551,7 +562,15 @@ int key(const char *win, const char *chord)
 
     const Window w = screen.find(win);
     XRaiseWindow(dpy, w);
+    // As a window manager gives the focus: Wine activates its Windows window only when asked
+    // through WM_TAKE_FOCUS, whatever the X focus already is. The toolkit hears of the focus
+    // from an event of its own and only then directs keys to that window: let it catch up.
+    const Atom takeFocus = XInternAtom(dpy, "WM_TAKE_FOCUS", False);
+    if (takesProtocol(dpy, w, takeFocus))
+        sendProtocol(dpy, w, takeFocus);
     XSetInputFocus(dpy, w, RevertToPointerRoot, CurrentTime);
+    XSync(dpy, False);
+    usleep(200 * 1000);
     for (const KeyCode code : codes)
         XTestFakeKeyEvent(dpy, code, True, CurrentTime);
     for (auto it = codes.rbegin(); it != codes.rend(); ++it)
