@@ -29,6 +29,8 @@ else()
 endif()
 
 set(CPACK_GENERATOR NSIS ZIP)
+# Values reach CPack as written, quotes and backslashes of NSIS commands included.
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PACKAGE_FILE_NAME bandalyx-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Bandalyx)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Bandalyx)
@@ -46,4 +48,7 @@ set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/bandalyx.ico)
 set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MODIFY_PATH OFF)
+# CPack's uninstaller removes Software\<vendor>\Bandalyx but leaves the vendor's key, now empty.
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+    "DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\"")
 include(CPack)
