@@ -14,6 +14,7 @@
 
 #include "frmMain/layout.h"
 #include "platform/balloon.h"
+#include "platform/optionbutton.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
 #include "platform/twips.h"
@@ -70,7 +71,8 @@ void createColourButtons(frmMain &w, TabChain &tabs)
 void createOptions(frmMain &w, TabChain &tabs)
 {
     const auto add = [&](const auto &row, QGroupBox *frame) {
-        QRadioButton *option = w.*row.member = named(new QRadioButton(frame), row.name, row.rect);
+        QRadioButton *option = w.*row.member
+            = named(new platform::OptionButton(frame), row.name, row.rect);
         tabs.add(option, row.tab);
         platform::keepTabStopOnSelected(option);
         platform::onSelected(option, &w, row.click);

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "platform/line.h"
+#include "platform/optionbutton.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/window.h"
@@ -150,8 +151,8 @@ void TestPlatform::etchedLinesStack()
 void TestPlatform::selectingFromCodeRunsTheHandler()
 {
     QWidget frame;
-    auto *a = new QRadioButton(&frame);
-    auto *b = new QRadioButton(&frame);
+    auto *a = new platform::OptionButton(&frame);
+    auto *b = new platform::OptionButton(&frame);
     Receiver receiver;
     platform::onSelected(a, &receiver, &Receiver::handler);
 
