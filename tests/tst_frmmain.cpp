@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QMenuBar>
 #include <QTest>
+#include <QToolTip>
 
 #include "app/look.h"
 #include "platform/twips.h"
@@ -61,6 +62,8 @@ private slots:
     void screenReaderNames();
     void keyboardAlone();
     void tooltipsFollowTheReading();
+    void explanationsShowOnKeyboardFocus_data();
+    void explanationsShowOnKeyboardFocus();
     void typedValue_data();
     void typedValue();
     void typedValueGivesWayToTheReading_data();
@@ -80,6 +83,7 @@ void TestFrmMain::init()
 
 void TestFrmMain::cleanup()
 {
+    QToolTip::hideText();
     m_window.reset();
 }
 
@@ -650,6 +654,43 @@ void TestFrmMain::tooltipsFollowTheReading()
     m_window->choose("6색");
     QCOMPARE(value->toolTip(), "100 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
     QVERIFY(m_window->resultBox(2)->toolTip().isEmpty());
+}
+
+void TestFrmMain::explanationsShowOnKeyboardFocus_data()
+{
+    QTest::addColumn<QString>("from"); // focused first, by no key
+    QTest::addColumn<int>("key"); // 0: a click on `to` instead
+    QTest::addColumn<QString>("to");
+
+    QTest::newRow("Tab to the tolerance") << "Text1" << int(Qt::Key_Tab) << "Text2";
+    QTest::newRow("Shift+Tab to the value") << "Text2" << int(Qt::Key_Backtab) << "Text1";
+    QTest::newRow("Tab to the picture") << "Command4" << int(Qt::Key_Tab) << "Picture2";
+    QTest::newRow("a click: the mouse has its hover") << "Text1" << 0 << "Text2";
+}
+
+void TestFrmMain::explanationsShowOnKeyboardFocus()
+{
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, to);
+
+    QVERIFY(showAndWait(m_window.get(), true));
+    m_window->play("A yellow B violet C red");
+    m_window->control(from)->setFocus();
+    QWidget *target = m_window->control(to);
+    if (key != 0)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    else
+        QTest::mouseClick(target, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QVERIFY(!target->toolTip().isEmpty());
+    if (key == 0) {
+        QCoreApplication::processEvents();
+        QVERIFY(!QToolTip::isVisible());
+        return;
+    }
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), target->toolTip());
 }
 
 void TestFrmMain::typedValue_data()
