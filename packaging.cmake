@@ -1,5 +1,6 @@
 # `make package`: a Debian package of the installed tree. Library dependencies come from
-# dpkg-shlibdeps; the Hangul font is a run-time need no library link reveals.
+# dpkg-shlibdeps; the Hangul font and Qt's Korean texts are run-time needs no library link
+# reveals.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bandalyx)
 set(CPACK_PACKAGE_VENDOR "Bandalyx 개발팀")
@@ -11,7 +12,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum, qt6-translations-l10n")
 # xdg-open is how Qt finds the user's browser for the About box's page button.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 # CPack indents each line by one blank itself; Debian wants them at most 80 characters wide.

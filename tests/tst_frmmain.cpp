@@ -1,7 +1,9 @@
 #include <memory>
 
 #include <QAccessible>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
 #include <QToolTip>
 
@@ -64,6 +66,8 @@ private slots:
     void tooltipsFollowTheReading();
     void explanationsShowOnKeyboardFocus_data();
     void explanationsShowOnKeyboardFocus();
+    void qtTextsAreKorean_data();
+    void qtTextsAreKorean();
     void typedValue_data();
     void typedValue();
     void typedValueGivesWayToTheReading_data();
@@ -691,6 +695,38 @@ void TestFrmMain::explanationsShowOnKeyboardFocus()
     }
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), target->toolTip());
+}
+
+void TestFrmMain::qtTextsAreKorean_data()
+{
+    QTest::addColumn<bool>("menu"); // else a message box's buttons
+    QTest::addColumn<QStringList>("texts");
+
+    const QStringList edits {"실행 취소(&U)", "다시 실행(&R)", "잘라내기(&T)", "복사(&C)",
+                             "붙여넣기(&P)",  "삭제",          "모두 선택"};
+    QTest::newRow("the value box's context menu") << true << edits;
+    QTest::newRow("a message box's button") << false << QStringList {"확인"};
+}
+
+void TestFrmMain::qtTextsAreKorean()
+{
+    QFETCH(bool, menu);
+    QFETCH(QStringList, texts);
+
+    QStringList shown;
+    if (menu) {
+        const std::unique_ptr<QMenu> m(m_window->resultBox(0)->createStandardContextMenu());
+        for (const QAction *a : m->actions()) {
+            if (!a->isSeparator())
+                shown << a->text().section(u'\t', 0, 0);
+        }
+    } else {
+        QMessageBox box(QMessageBox::Information, m_window->windowTitle(), QString(),
+                        QMessageBox::Ok, m_window.get());
+        for (const QAbstractButton *b : box.buttons())
+            shown << b->text();
+    }
+    QCOMPARE(shown, texts);
 }
 
 void TestFrmMain::typedValue_data()
