@@ -4,9 +4,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
+#include <QPalette>
 #include <QRegularExpression>
+#include <QStyle>
 
 namespace app {
 
@@ -127,10 +130,29 @@ void DisplayWatch::displayOpened()
     g_watch.held.clear();
 }
 
+StyleChoice::StyleChoice(int argc, const char *const *argv)
+    : m_userStyle(!qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        m_userStyle = m_userStyle || arg == "-style" || arg == "--style"
+            || arg.starts_with("-style=") || arg.starts_with("--style=");
+    }
+}
+
 Application::Application(int &argc, char **argv)
-    : DisplayWatch(argc, argv), QApplication(argc, argv)
+    : StyleChoice(argc, argv), DisplayWatch(argc, argv), QApplication(argc, argv)
 {
     displayOpened();
+    // A theme's own style may draw larger indicators and margins than the layout has room for;
+    // its colours, as that style completes them, stay.
+    if (m_userStyle || style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
+        return;
+    QPalette themed = palette();
+    // Every role as it is: a role left unresolved would fall back to Fusion's own light one.
+    themed.setResolveMask(~QPalette::ResolveMask(0));
+    setStyle(QStringLiteral("Fusion"));
+    setPalette(themed);
 }
 
 } // namespace app

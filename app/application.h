@@ -15,8 +15,19 @@ protected:
     void displayOpened();
 };
 
-// The program's QApplication, which opens the display under a DisplayWatch.
-class Application : private DisplayWatch, public QApplication
+// Whether the user names a widget style (-style, QT_STYLE_OVERRIDE), read before Qt takes its
+// options from the command line.
+class StyleChoice
+{
+protected:
+    StyleChoice(int argc, const char *const *argv);
+    bool m_userStyle = false;
+};
+
+// The program's QApplication, which opens the display under a DisplayWatch. Its windows keep the
+// look their layout was measured in: the Fusion style, in the colours of the platform's theme,
+// unless the user names a style.
+class Application : private StyleChoice, private DisplayWatch, public QApplication
 {
 public:
     Application(int &argc, char **argv);
