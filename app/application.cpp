@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QStyle>
 
+#include "platform/keepfont.h"
+
 namespace app {
 
 namespace {
@@ -146,12 +148,13 @@ Application::Application(int &argc, char **argv)
     displayOpened();
     // A theme's own style may draw larger indicators and margins than the layout has room for;
     // its colours, as that style completes them, stay.
-    if (m_userStyle || style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
+    if (m_userStyle
+        || style()->name().compare(QLatin1String(platform::LayoutStyle), Qt::CaseInsensitive) == 0)
         return;
     QPalette themed = palette();
     // Every role as it is: a role left unresolved would fall back to Fusion's own light one.
     themed.setResolveMask(~QPalette::ResolveMask(0));
-    setStyle(QStringLiteral("Fusion"));
+    setStyle(QLatin1String(platform::LayoutStyle));
     setPalette(themed);
 }
 
