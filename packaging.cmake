@@ -12,13 +12,13 @@ if(WIN32)
     return()
 endif()
 
-# Library dependencies come from dpkg-shlibdeps; the Hangul font is a run-time need no library
-# link reveals.
+# Library dependencies come from dpkg-shlibdeps; the Hangul font and Qt's Korean texts are
+# run-time needs no library link reveals.
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum, qt6-translations-l10n")
 # xdg-open is how Qt finds the user's browser for the About box's page button.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 # CPack indents each line by one blank itself; Debian wants them at most 80 characters wide.

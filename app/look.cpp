@@ -8,6 +8,8 @@
 #include <QIcon>
 #include <QMessageBox>
 
+#include "app/translation.h"
+
 namespace app {
 
 namespace {
@@ -61,7 +63,11 @@ void useProgramIcon()
 bool useProgramLook()
 {
     useProgramIcon();
-    return useDialogFont();
+    // Without a font for Hangul, Qt's texts stay English, like the warning that says so.
+    const bool hangul = useDialogFont();
+    if (hangul)
+        useKoreanQtTexts();
+    return hangul;
 }
 
 void warnNoHangulFont()

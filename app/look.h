@@ -3,7 +3,8 @@
 // What every window of the program shares, set once for the application.
 namespace app {
 
-// The dialog font and the program's icon; returns useDialogFont()'s answer.
+// The dialog font, the program's icon and, where Hangul can be drawn, Qt's texts in Korean;
+// returns useDialogFont()'s answer.
 bool useProgramLook();
 
 // The program's icon, for every window that sets none of its own.

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/application.h"
 #include "app/commandline.h"
 #include "app/look.h"
 #include "frmMain/frmmain.h"
@@ -9,7 +10,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = app::handleCommandLine(argc, argv))
         return *status;
 
-    QApplication application(argc, argv);
+    app::Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bandalyx"));
     QApplication::setApplicationVersion(QStringLiteral(BANDALYX_VERSION));
     if (!app::useProgramLook())

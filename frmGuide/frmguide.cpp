@@ -56,7 +56,7 @@ frmGuide::frmGuide()
 
     // The controls lie on a page the size of the client area, in a scroll area that shows no
     // bars while the window holds the whole page. Page Up, Page Down and the up and down arrows
-    // reach it from the focused button, so it needs no tab stop of its own.
+    // reach it from the focused button or picture, so it needs no tab stop of its own.
     auto *page = new QWidget;
     page->setFixedSize(platform::toPixels(ClientTwips.width()),
                        platform::toPixels(ClientTwips.height()));
@@ -75,6 +75,7 @@ frmGuide::frmGuide()
     for (QPushButton *b : {Command1, Command2, Command3})
         b->setAutoDefault(true);
 
+    Picture1->setFocusPolicy(Qt::TabFocus);
     platform::setTabOrder({Command3, Command1, Command2, Picture1});
     Command3->setFocus();
 

@@ -14,6 +14,8 @@
 
 #include "frmMain/layout.h"
 #include "platform/balloon.h"
+#include "platform/focustip.h"
+#include "platform/optionbutton.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
 #include "platform/twips.h"
@@ -70,7 +72,8 @@ void createColourButtons(frmMain &w, TabChain &tabs)
 void createOptions(frmMain &w, TabChain &tabs)
 {
     const auto add = [&](const auto &row, QGroupBox *frame) {
-        QRadioButton *option = w.*row.member = named(new QRadioButton(frame), row.name, row.rect);
+        QRadioButton *option = w.*row.member
+            = named(new platform::OptionButton(frame), row.name, row.rect);
         tabs.add(option, row.tab);
         platform::keepTabStopOnSelected(option);
         platform::onSelected(option, &w, row.click);
@@ -86,6 +89,7 @@ void createResultControls(frmMain &w, TabChain &tabs)
     w.Picture2 = named(new platform::PictureBox(w.Frame4), "Picture2", MainLayout::Picture2Rect);
     tabs.add(w.Picture2, MainLayout::Picture2Tab);
     w.Picture2->setFocusPolicy(Qt::TabFocus);
+    platform::showToolTipOnKeyboardFocus(w.Picture2);
     // Through QIcon, so a high-DPI screen gets the image drawn at its pixel ratio.
     w.Picture2->setPicture(QIcon(QStringLiteral(":/resistor.png"))
                                .pixmap(MainLayout::ResistorImageSize, w.devicePixelRatioF()));
@@ -104,6 +108,7 @@ void createResultControls(frmMain &w, TabChain &tabs)
         box->setBackgroundRole(QPalette::Window);
         box->setAutoFillBackground(true);
         box->raise();
+        platform::showToolTipOnKeyboardFocus(box);
     }
 
     const ButtonRow &reset = MainLayout::ResetButton;

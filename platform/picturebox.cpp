@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPaintEvent>
+#include <QPen>
 
 namespace platform {
 
@@ -20,12 +21,28 @@ void PictureBox::setPicture(const QPixmap &picture)
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    if (m_picture.isNull())
-        return;
     QPainter p(this);
     p.setClipRect(event->rect());
     // Unscaled: a high-DPI picture carries its device pixel ratio, so it keeps its logical size.
-    p.drawPixmap(0, 0, m_picture);
+    if (!m_picture.isNull())
+        p.drawPixmap(0, 0, m_picture);
+    if (hasFocus())
+        drawFocusMark(p);
+}
+
+// Black dots on white, so that the mark shows on any picture and in any palette; inside the
+// part the container shows, as a box may reach past its container's edge.
+void PictureBox::drawFocusMark(QPainter &painter) const
+{
+    QRect shown = rect();
+    if (const QWidget *container = parentWidget())
+        shown &= container->rect().translated(-pos());
+    const QRect mark = shown.adjusted(1, 1, -2, -2);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 0));
+    painter.drawRect(mark);
+    painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
+    painter.drawRect(mark);
 }
 
 } // namespace platform

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include "platform/keepfont.h"
 #include "platform/twips.h"
 
 namespace platform {
@@ -19,6 +20,7 @@ void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar, QW
     // A tool window keeps out of the task bar on X11 and Windows alike.
     flags |= taskBar == TaskBar::OwnEntry ? Qt::Window : Qt::Tool;
     window->setWindowFlags(flags);
+    keepApplicationFont(window); // the size below holds for this font alone
 
     const QSize pixels(toPixels(clientTwips.width()), toPixels(clientTwips.height()));
     if (client && window->layout()) {

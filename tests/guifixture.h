@@ -76,10 +76,20 @@ inline bool showAndWait(QWidget *window, bool active = false)
     return QTest::qWaitForWindowExposed(window) && (!active || QTest::qWaitForWindowActive(window));
 }
 
-// A user clicks an option on its indicator: the caption may be narrower than the option.
+// A user clicks an option far into its rectangle, past its caption: at the right end of the
+// part that no option stacked above it covers.
 inline void clickOption(QRadioButton *option)
 {
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    QRect own = option->geometry();
+    const QObjectList &siblings = option->parent()->children();
+    for (qsizetype i = siblings.indexOf(option) + 1; i < siblings.size(); ++i) {
+        const auto *above = qobject_cast<const QWidget *>(siblings[i]);
+        if (above && !above->isHidden() && above->geometry().intersects(own)
+            && above->x() > own.x())
+            own.setRight(above->x() - 1);
+    }
+    QTest::mouseClick(option, Qt::LeftButton, {},
+                      option->mapFromParent(QPoint(own.right() - 1, own.center().y())));
 }
 
 // How many pixels of `r` pass `test(pixel, where)`.

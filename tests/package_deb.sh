@@ -34,7 +34,7 @@ for f in ./usr/bin/bandalyx \
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in fonts-nanum libqt6widgets6 libqt6gui6 libqt6core6; do
+for d in fonts-nanum qt6-translations-l10n libqt6widgets6 libqt6gui6 libqt6core6; do
     grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
 done
 echo "depends: $depends"

@@ -89,7 +89,8 @@ private slots:
         QTest::newRow("opens on close") << 0 << "Command3";
         QTest::newRow("one tab") << 1 << "Command1";
         QTest::newRow("two tabs") << 2 << "Command2";
-        QTest::newRow("three tabs wrap past the picture") << 3 << "Command3";
+        QTest::newRow("three tabs reach the picture") << 3 << "Picture1";
+        QTest::newRow("four tabs wrap") << 4 << "Command3";
     }
     void tabOrder()
     {

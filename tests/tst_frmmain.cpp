@@ -1,8 +1,11 @@
 #include <memory>
 
 #include <QAccessible>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
+#include <QToolTip>
 
 #include "app/look.h"
 #include "platform/twips.h"
@@ -61,6 +64,10 @@ private slots:
     void screenReaderNames();
     void keyboardAlone();
     void tooltipsFollowTheReading();
+    void explanationsShowOnKeyboardFocus_data();
+    void explanationsShowOnKeyboardFocus();
+    void qtTextsAreKorean_data();
+    void qtTextsAreKorean();
     void typedValue_data();
     void typedValue();
     void typedValueGivesWayToTheReading_data();
@@ -80,6 +87,7 @@ void TestFrmMain::init()
 
 void TestFrmMain::cleanup()
 {
+    QToolTip::hideText();
     m_window.reset();
 }
 
@@ -650,6 +658,75 @@ void TestFrmMain::tooltipsFollowTheReading()
     m_window->choose("6색");
     QCOMPARE(value->toolTip(), "100 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
     QVERIFY(m_window->resultBox(2)->toolTip().isEmpty());
+}
+
+void TestFrmMain::explanationsShowOnKeyboardFocus_data()
+{
+    QTest::addColumn<QString>("from"); // focused first, by no key
+    QTest::addColumn<int>("key"); // 0: a click on `to` instead
+    QTest::addColumn<QString>("to");
+
+    QTest::newRow("Tab to the tolerance") << "Text1" << int(Qt::Key_Tab) << "Text2";
+    QTest::newRow("Shift+Tab to the value") << "Text2" << int(Qt::Key_Backtab) << "Text1";
+    QTest::newRow("Tab to the picture") << "Command4" << int(Qt::Key_Tab) << "Picture2";
+    QTest::newRow("a click: the mouse has its hover") << "Text1" << 0 << "Text2";
+}
+
+void TestFrmMain::explanationsShowOnKeyboardFocus()
+{
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, to);
+
+    QVERIFY(showAndWait(m_window.get(), true));
+    m_window->play("A yellow B violet C red");
+    m_window->control(from)->setFocus();
+    QWidget *target = m_window->control(to);
+    if (key != 0)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    else
+        QTest::mouseClick(target, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QVERIFY(!target->toolTip().isEmpty());
+    if (key == 0) {
+        QCoreApplication::processEvents();
+        QVERIFY(!QToolTip::isVisible());
+        return;
+    }
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), target->toolTip());
+}
+
+void TestFrmMain::qtTextsAreKorean_data()
+{
+    QTest::addColumn<bool>("menu"); // else a message box's buttons
+    QTest::addColumn<QStringList>("texts");
+
+    const QStringList edits {"실행 취소(&U)", "다시 실행(&R)", "잘라내기(&T)", "복사(&C)",
+                             "붙여넣기(&P)",  "삭제",          "모두 선택"};
+    QTest::newRow("the value box's context menu") << true << edits;
+    QTest::newRow("a message box's button") << false << QStringList {"확인"};
+}
+
+void TestFrmMain::qtTextsAreKorean()
+{
+    QFETCH(bool, menu);
+    QFETCH(QStringList, texts);
+
+    QStringList shown;
+    if (menu) {
+        const std::unique_ptr<QMenu> m(m_window->resultBox(0)->createStandardContextMenu());
+        for (const QAction *a : m->actions()) {
+            if (!a->isSeparator())
+                shown << a->text().section(u'\t', 0, 0);
+        }
+    } else {
+        QMessageBox box(QMessageBox::Information, m_window->windowTitle(), QString(),
+                        QMessageBox::Ok, m_window.get());
+        for (const QAbstractButton *b : box.buttons())
+            shown << b->text();
+    }
+    QCOMPARE(shown, texts);
 }
 
 void TestFrmMain::typedValue_data()

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "platform/line.h"
+#include "platform/optionbutton.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/window.h"
@@ -42,6 +43,8 @@ private slots:
     void shapeStyles_data();
     void shapeStyles();
     void pictureIsUnscaledAndClipped();
+    void focusedPictureIsMarked_data();
+    void focusedPictureIsMarked();
     void etchedLinesStack();
     void selectingFromCodeRunsTheHandler();
 };
@@ -134,6 +137,50 @@ void TestPlatform::pictureIsUnscaledAndClipped()
     QCOMPARE(seen.pixelColor(20, 30), QColor(Qt::blue));
 }
 
+void TestPlatform::focusedPictureIsMarked_data()
+{
+    QTest::addColumn<QRect>("box"); // in a 60 x 40 container
+
+    QTest::newRow("inside its container") << QRect(5, 5, 40, 25);
+    QTest::newRow("cut off right and below") << QRect(5, 5, 80, 60);
+}
+
+void TestPlatform::focusedPictureIsMarked()
+{
+    QFETCH(QRect, box);
+
+    QWidget container;
+    container.resize(60, 40);
+    auto *picture = new platform::PictureBox(&container);
+    picture->setGeometry(box);
+    QImage image(box.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    picture->setPicture(QPixmap::fromImage(image));
+    picture->setFocusPolicy(Qt::TabFocus);
+    QVERIFY(gui::showAndWait(&container, true));
+    picture->clearFocus(); // which the window gave its only tab stop
+    const QImage unfocused = container.grab().toImage();
+    picture->setFocus(Qt::TabFocusReason);
+    QVERIFY(picture->hasFocus());
+    QImage seen = container.grab().toImage();
+
+    // A mark along each edge of what the container shows of the picture, and nowhere else.
+    const QRect shown = box & container.rect();
+    const auto changed = [&](QRect r) {
+        return gui::countPixels(seen, r & container.rect(),
+                                [&](QRgb p, QPoint at) { return p != unfocused.pixel(at); });
+    };
+    const int edge = 3;
+    QVERIFY(changed(QRect(shown.topLeft(), QSize(shown.width(), edge))) > 0);
+    QVERIFY(changed(QRect(shown.topLeft(), QSize(edge, shown.height()))) > 0);
+    QVERIFY(changed(QRect(shown.left(), shown.bottom() - edge + 1, shown.width(), edge)) > 0);
+    QVERIFY(changed(QRect(shown.right() - edge + 1, shown.top(), edge, shown.height())) > 0);
+    QCOMPARE(changed(shown.adjusted(edge, edge, -edge, -edge)), 0);
+    picture->clearFocus();
+    seen = container.grab().toImage();
+    QCOMPARE(changed(container.rect()), 0);
+}
+
 void TestPlatform::etchedLinesStack()
 {
     Backdrop parent;
@@ -150,8 +197,8 @@ void TestPlatform::etchedLinesStack()
 void TestPlatform::selectingFromCodeRunsTheHandler()
 {
     QWidget frame;
-    auto *a = new QRadioButton(&frame);
-    auto *b = new QRadioButton(&frame);
+    auto *a = new platform::OptionButton(&frame);
+    auto *b = new platform::OptionButton(&frame);
     Receiver receiver;
     platform::onSelected(a, &receiver, &Receiver::handler);
 
