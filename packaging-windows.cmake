@@ -19,13 +19,9 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     install(FILES ${path} DESTINATION .)
 endforeach()
 
-# Qt's own texts (context menus, message-box buttons) in Korean, from Debian's translations.
-find_file(BANDALYX_QTBASE_KO qtbase_ko.qm PATHS /usr/share/qt6/translations NO_CMAKE_FIND_ROOT_PATH
-          NO_DEFAULT_PATH)
+# Qt's own texts (context menus, message-box buttons) in Korean.
 if(BANDALYX_QTBASE_KO)
     install(FILES ${BANDALYX_QTBASE_KO} DESTINATION translations)
-else()
-    message(WARNING "qtbase_ko.qm not found: Qt's own texts stay English (Debian: qt6-translations-l10n)")
 endif()
 
 set(CPACK_GENERATOR NSIS ZIP)
@@ -48,7 +44,11 @@ set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/bandalyx.ico)
 set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MODIFY_PATH OFF)
-# CPack's uninstaller removes Software\<vendor>\Bandalyx but leaves the vendor's key, now empty.
+# CPack's uninstaller removes Software\<vendor>\Bandalyx but leaves the vendor's key, empty;
+# these run before it, so they take the program's key first.
+set(vendorKey "Software\\${CPACK_PACKAGE_VENDOR}")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
-    "DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\"")
+    "DeleteRegKey SHCTX \"${vendorKey}\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\""
+    "DeleteRegKey /ifempty SHCTX \"${vendorKey}\"")
+string(JOIN "\n" CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS ${CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS})
 include(CPack)

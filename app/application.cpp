@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 
+#include "platform/commandreply.h"
 #include "platform/keepfont.h"
 
 namespace app {
@@ -100,7 +101,8 @@ void holdOrSay(QtMsgType type, const QMessageLogContext &context, const QString 
 {
     if (type == QtFatalMsg) {
         // Half-built, Qt is in no state to be torn down: leave at once.
-        std::fprintf(stderr, "%s\n", qUtf8Printable(describeFailure(text)));
+        platform::replyToCommandLine(describeFailure(text).toStdString() + "\n",
+                                     platform::Reply::Error);
         std::_Exit(1);
     }
     if (context.category && std::strncmp(context.category, "qt.qpa", 6) == 0)

@@ -19,6 +19,15 @@ foreach(dir ${qtbin} ${runtime} /usr/${BANDALYX_MINGW}/lib)
     list(APPEND BANDALYX_WINEPATH ${windir})
 endforeach()
 
+# The build tree's programs find Qt's plugins in its prefix and Qt's Korean texts, which that
+# prefix lacks, beside them, as the installed program finds both in its folder.
+get_filename_component(qtprefix ${qtbin} DIRECTORY)
+if(BANDALYX_QTBASE_KO)
+    file(COPY ${BANDALYX_QTBASE_KO} DESTINATION ${CMAKE_BINARY_DIR}/translations)
+endif()
+file(WRITE ${CMAKE_BINARY_DIR}/qt.conf
+     "[Paths]\nPrefix = Z:${qtprefix}\nTranslations = Z:${CMAKE_BINARY_DIR}/translations\n")
+
 configure_file(${PROJECT_SOURCE_DIR}/tests/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                 WORLD_READ WORLD_EXECUTE)
