@@ -17,15 +17,14 @@ namespace {
 constexpr int DialogPixelSize = 12;
 
 // The families to use first, where they draw Hangul: on Windows the platform's own dialog font
-// (Korean Windows gives one that does), then the Korean face every Windows has; elsewhere the
-// family the captions were laid out with.
+// (Korean Windows gives one that does), then the Korean face every Windows has; and the family
+// the captions were laid out with.
 QStringList preferredFamilies()
 {
-#ifdef Q_OS_WIN
-    return {QApplication::font().family(), QStringLiteral("Malgun Gothic")};
-#else
-    return {QStringLiteral("NanumGothic")};
-#endif
+    const QString laidOutWith = QStringLiteral("NanumGothic");
+    if (QGuiApplication::platformName() == QLatin1String("windows"))
+        return {QApplication::font().family(), QStringLiteral("Malgun Gothic"), laidOutWith};
+    return {laidOutWith};
 }
 
 // A preferred family, then any other that covers Hangul: a proportional face before a
