@@ -16,7 +16,11 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     if(NOT IS_ABSOLUTE "${path}")
         find_file(path ${dll} PATHS /usr/${BANDALYX_MINGW}/lib NO_CACHE REQUIRED)
     endif()
-    install(FILES ${path} DESTINATION .)
+    # Debian's copies carry debugging information, three quarters of libstdc++'s 24 MB.
+    set(stripped ${CMAKE_BINARY_DIR}/runtime/${dll})
+    configure_file(${path} ${stripped} COPYONLY)
+    execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded ${stripped} COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES ${stripped} DESTINATION .)
 endforeach()
 
 # Qt's own texts (context menus, message-box buttons) in Korean.
