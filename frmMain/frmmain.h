@@ -115,8 +115,8 @@ private:
     void Command11_Click();
     void Command12_Click();
     void Command13_Click();
-    void Text1_KeyPress(int key);
-    void Text1_LostFocus();
+    void resultBoxKeyPress(bandalyx::ResultBox box, int key);
+    void resultBoxLostFocus(bandalyx::ResultBox box);
     void mnuDecode_Click();
     void mnuAbout_Click();
 
@@ -127,13 +127,15 @@ private:
     void bandChosen(const BandOptionRow &row);
     void colourClicked(int code);
     void resetToDefault(bandalyx::Kind kind);
+    void showColours(const std::array<std::int32_t, bandalyx::BandCount> &colours);
     void showPlainBands();
     void explainReading();
     void describeBand(bandalyx::Band band);
-    void paintBand(bandalyx::Band band, int code);
-    void applyTypedValue();
-    void showReadValue();
-    void hideValueMessage();
+    void paintBand(bandalyx::Band band, int code, bool noColour);
+    QLineEdit *resultBox(bandalyx::ResultBox box) const;
+    void applyTyped(bandalyx::ResultBox box);
+    void showReading(bandalyx::ResultBox box);
+    void hideBoxMessage(bandalyx::ResultBox box);
     void showNineAsWhite();
     void showNineAsNoColour(int noColourBand);
     void createGuideWindow();
@@ -141,7 +143,8 @@ private:
     bandalyx::Reader m_reader {*this};
     QPointer<frmGuide> m_guide;
     QPointer<frmAbout> m_about;
-    platform::Balloon *m_valueMessage = nullptr; // why a typed value was not applied
+    // Why a value, tolerance or coefficient typed into a result box was not applied.
+    std::array<platform::Balloon *, 3> m_boxMessages {};
 };
 
 } // namespace ui

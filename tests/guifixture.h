@@ -203,10 +203,11 @@ public:
         QVERIFY2(b->isEnabled(), qPrintable(CodeNames[code] + " is disabled"));
         QTest::mouseClick(b, Qt::LeftButton);
     }
-    // Types into the value box, as a user would after clicking it, and ends with `key`.
-    void typeValue(const QString &text, Qt::Key key = Qt::Key_Return)
+    // Types into a result box (0: value, 1: tolerance, 2: tempco), as a user would after
+    // clicking it, and ends with `key` (none: the text is left as typed).
+    void typeValue(const QString &text, Qt::Key key = Qt::Key_Return, int n = 0)
     {
-        QLineEdit *box = resultBox(0);
+        QLineEdit *box = resultBox(n);
         QTest::mouseClick(box, Qt::LeftButton);
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         // Key by key, as typed text; QTest's own helper knows only ASCII keys.
@@ -214,13 +215,17 @@ public:
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
             QApplication::sendEvent(box, &press);
         }
-        QTest::keyClick(box, key);
+        if (key != Qt::Key_unknown)
+            QTest::keyClick(box, key);
     }
-    // The message under the value box, when it shows one.
+    // The message under a result box, when one shows.
     QString valueMessage() const
     {
-        const auto *balloon = findChild<QLabel *>(QStringLiteral("balloon"));
-        return balloon && balloon->isVisible() ? balloon->text() : QString();
+        for (const QLabel *balloon : findChildren<QLabel *>(QStringLiteral("balloon"))) {
+            if (balloon->isVisible())
+                return balloon->text();
+        }
+        return QString();
     }
     // What a user does, a word a step: a kind or band caption, a colour name, or "reset".
     void play(const QString &steps)
