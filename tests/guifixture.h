@@ -16,7 +16,7 @@
 #include "frmMain/frmmain.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
-#include "tools/imagecompare.h"
+#include "resources/art/imagecompare.h"
 
 // What the GUI tests share: the windows and their controls by name, the reader window driven as
 // a user drives it, and what a user sees in the pixels. A renamed control or window class is
