@@ -87,6 +87,7 @@ void createResultControls(frmMain &w, TabChain &tabs)
     w.Picture2 = named(new platform::PictureBox(w.Frame4), "Picture2", MainLayout::Picture2Rect);
     tabs.add(w.Picture2, MainLayout::Picture2Tab);
     w.Picture2->setFocusPolicy(Qt::TabFocus);
+    w.Picture2->installEventFilter(&w);
     // Through QIcon, so a high-DPI screen gets the image drawn at its pixel ratio.
     w.Picture2->setPicture(QIcon(QStringLiteral(":/resistor.png"))
                                .pixmap(MainLayout::ResistorImageSize, w.devicePixelRatioF()));

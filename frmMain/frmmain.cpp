@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -28,6 +29,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     createControls();
+    QAccessible::installActivationObserver(this);
     Form_Load();
     // Only now does the menu bar hold its captions and so have its real height, which the
     // client area is placed below.
@@ -36,6 +38,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 
 frmMain::~frmMain()
 {
+    QAccessible::removeActivationObserver(this);
     // The other windows have no owner, so they are ours to free.
     delete m_about.data();
     delete m_guide.data();
@@ -147,7 +150,10 @@ std::optional<Band> frmMain::selectedBand() const
 
 void frmMain::setResultText(ResultBox box, std::string_view text)
 {
-    (this->*MainLayout::TextBoxes[static_cast<std::size_t>(box)].member)->setText(toQString(text));
+    // Setting the same text again costs a box its cursor and undo history, and the click time.
+    QLineEdit *edit = resultBox(box);
+    if (const QString shown = toQString(text); edit->text() != shown)
+        edit->setText(shown);
 }
 
 void frmMain::SelectColorValue(const QString &code)
@@ -170,8 +176,25 @@ void frmMain::ResultValueShow()
     explainReading();
 }
 
+// The explanations are made when a tooltip asks for them, not on every click; a screen reader,
+// which may read the picture's description at any time, gets it at once.
 void frmMain::explainReading()
 {
+    m_explained = false;
+    if (QAccessible::isActive())
+        showExplanation();
+}
+
+// A screen reader that starts now reads the picture's description at once.
+void frmMain::accessibilityActiveChanged(bool active)
+{
+    if (active)
+        showExplanation();
+}
+
+void frmMain::showExplanation()
+{
+    m_explained = true;
     const Explanation e = explain(m_reader, selectedKind());
     QString value = toQString(e.value);
     if (!e.nearest.empty())

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
@@ -32,7 +33,9 @@ struct KindOptionRow;
 struct BandOptionRow;
 
 // The reader window: the kind, band and colour choices, the resistor drawing and the results.
-class frmMain : public QMainWindow, public bandalyx::ReaderView
+class frmMain : public QMainWindow,
+                public bandalyx::ReaderView,
+                private QAccessible::ActivationObserver
 {
     Q_OBJECT
 
@@ -130,6 +133,8 @@ private:
     void showColours(const std::array<std::int32_t, bandalyx::BandCount> &colours);
     void showPlainBands();
     void explainReading();
+    void showExplanation();
+    void accessibilityActiveChanged(bool active) override;
     void describeBand(bandalyx::Band band);
     void paintBand(bandalyx::Band band, int code, bool noColour);
     QLineEdit *resultBox(bandalyx::ResultBox box) const;
@@ -141,6 +146,7 @@ private:
     void createGuideWindow();
 
     bandalyx::Reader m_reader {*this};
+    bool m_explained = false; // the tooltips explain the last reading
     QPointer<frmGuide> m_guide;
     QPointer<frmAbout> m_about;
     // Why a value, tolerance or coefficient typed into a result box was not applied.

@@ -51,6 +51,9 @@ QLineEdit *frmMain::resultBox(ResultBox box) const
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    // A tooltip, or a focus that may show one, asks for the explanations.
+    if ((event->type() == QEvent::ToolTip || event->type() == QEvent::FocusIn) && !m_explained)
+        showExplanation();
     for (const ResultBox box : {ResultBox::Value, ResultBox::Tolerance, ResultBox::Tempco}) {
         if (watched != resultBox(box))
             continue;

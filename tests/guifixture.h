@@ -122,6 +122,15 @@ inline bool looksHatched(const QWidget *shape)
     return looksHatched(container->grab().toImage(), beneath, shape->geometry());
 }
 
+// A widget's tooltip as a user gets it, by resting the mouse on the widget.
+inline QString tooltipOf(QWidget *w)
+{
+    const QPoint at = w->rect().center();
+    QHelpEvent hover(QEvent::ToolTip, at, w->mapToGlobal(at));
+    QApplication::sendEvent(w, &hover);
+    return w->toolTip();
+}
+
 // The reader window driven as a user drives it: kinds and bands chosen by their captions
 // ("5색", "D"), colours by code, and what it shows read back.
 class ReaderWindow : public MainWindow
