@@ -146,14 +146,8 @@ DefaultResistor defaultResistor(Kind kind)
     DefaultResistor r;
     for (Band b : AllBands) {
         const std::optional<int> code = defaultCodeOf(roleOf(kind, b));
-        // Band F always travels as text, like the colour code it will later receive; a band
-        // the kind lacks holds the empty text and is painted black.
-        if (!code)
-            r.values[index(b)] = BandValue(std::string());
-        else if (b == AllBands.back())
-            r.values[index(b)] = BandValue(std::to_string(*code));
-        else
-            r.values[index(b)] = BandValue(*code);
+        // A band the kind lacks holds the empty text and is painted black.
+        r.values[index(b)] = code ? BandValue(*code) : BandValue(std::string());
         r.colours[index(b)] = colourNumberOf(code.value_or(0));
     }
     return r;
@@ -230,13 +224,18 @@ Reading readBands(Kind kind, const BandValues &values)
     return r;
 }
 
+// A code arrives as its text; it is read as a number once, here, and a text that is no code is
+// kept as it is.
+BandValue BandValue::ofText(std::string_view text)
+{
+    const std::optional<int> code = codeOfText(text);
+    return code ? BandValue(*code) : BandValue(std::string(text));
+}
+
 void Reader::SelectColorValue(std::string_view code)
 {
-    if (const std::optional<Band> band = m_view.selectedBand()) {
-        // A code arrives as its text; it is read as a number once, here.
-        const std::optional<int> c = codeOfText(code);
-        m_state.band(*band) = c ? BandValue(*c) : BandValue(std::string(code));
-    }
+    if (const std::optional<Band> band = m_view.selectedBand())
+        m_state.band(*band) = BandValue::ofText(code);
     ResultValueShow();
 }
 
@@ -246,24 +245,25 @@ void Reader::setBand(Band band, int code)
 }
 
 void Reader::BaseValueShow(BandValue a, BandValue b, BandValue c, BandValue d, BandValue e,
-                           std::string f)
+                           std::string_view f)
 {
-    m_state.BandA = std::move(a);
-    m_state.BandB = std::move(b);
-    m_state.BandC = std::move(c);
-    m_state.BandD = std::move(d);
-    m_state.BandE = std::move(e);
-    m_state.BandF = BandValue(std::move(f));
-    m_view.setResultText(ResultBox::Value, {});
-    m_view.setResultText(ResultBox::Tolerance, {});
-    m_view.setResultText(ResultBox::Tempco, {});
-    ResultValueShow();
+    setBands({std::move(a), std::move(b), std::move(c), std::move(d), std::move(e),
+              BandValue::ofText(f)});
 }
 
 void Reader::BaseValueShow(const DefaultResistor &r)
 {
-    const auto &v = r.values;
-    BaseValueShow(v[0], v[1], v[2], v[3], v[4], v[5].text());
+    setBands(r.values);
+}
+
+void Reader::setBands(const BandValues &values)
+{
+    for (Band b : AllBands)
+        m_state.band(b) = values[std::size_t(index(b))];
+    m_view.setResultText(ResultBox::Value, {});
+    m_view.setResultText(ResultBox::Tolerance, {});
+    m_view.setResultText(ResultBox::Tempco, {});
+    ResultValueShow();
 }
 
 void Reader::ResultValueShow()

@@ -26,6 +26,8 @@ public:
     std::optional<long long> number() const;
     // The colour code it spells exactly: "01", " 1" and the empty text are none.
     std::optional<int> code() const;
+    // A colour code that arrives as text, held as its number; any other text as it is.
+    static BandValue ofText(std::string_view text);
 
     bool operator==(const BandValue &) const = default;
 
@@ -110,7 +112,7 @@ public:
     // colour button (through SelectColorValue) or by a typed value.
     void setBand(Band band, int code);
     void BaseValueShow(BandValue a, BandValue b, BandValue c, BandValue d, BandValue e,
-                       std::string f);
+                       std::string_view f);
     void BaseValueShow(const DefaultResistor &resistor);
     void ResultValueShow();
 
@@ -128,6 +130,7 @@ public:
     std::string_view shownText(ResultBox box) const;
 
 private:
+    void setBands(const BandValues &values);
     void ToleranceUnitValue(const Reading &reading);
 
     ReaderView &m_view;
