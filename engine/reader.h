@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,6 +37,7 @@ private:
 };
 
 enum class ResultBox { Value, Tolerance, Tempco };
+inline constexpr std::size_t ResultBoxCount = 3;
 
 // What the reader needs from its window: the selected options, and the three result boxes.
 class ReaderView

@@ -150,7 +150,7 @@ private:
     QPointer<frmGuide> m_guide;
     QPointer<frmAbout> m_about;
     // Why a value, tolerance or coefficient typed into a result box was not applied.
-    std::array<platform::Balloon *, 3> m_boxMessages {};
+    std::array<platform::Balloon *, bandalyx::ResultBoxCount> m_boxMessages {};
 };
 
 } // namespace ui
