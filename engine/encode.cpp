@@ -146,6 +146,8 @@ struct Marking
     std::optional<TypedTolerance> tolerance;
     bool hasTempco = false;
     std::optional<int> tempcoPpm;
+    // The value read: of the whole text, unless a marking was taken off a value left standing.
+    std::variant<Decimal, ParseError> parsed;
 };
 
 std::size_t skipBack(std::string_view s, std::size_t end, std::string_view chars)
@@ -192,20 +194,26 @@ Marking markingOf(std::string_view symbols)
 {
     Marking m;
     m.value = trimmed(symbols);
-    if (std::holds_alternative<Decimal>(parseOhmsSymbols(m.value)))
+    m.parsed = parseOhmsSymbols(m.value);
+    if (std::holds_alternative<Decimal>(m.parsed))
         return m;
+    const std::variant<Decimal, ParseError> whole = m.parsed;
     if (const std::size_t start = tempcoStart(m.value); start != std::string_view::npos) {
         m.hasTempco = true;
         m.tempcoPpm = readTempco(m.value.substr(start));
         m.value = trimmed(m.value.substr(0, start));
-        if (std::holds_alternative<Decimal>(parseOhmsSymbols(m.value)))
-            return m;
+        m.parsed = parseOhmsSymbols(m.value);
     }
-    if (const std::size_t start = toleranceStart(m.value); start != std::string_view::npos) {
+    if (const std::size_t start = toleranceStart(m.value);
+        !std::holds_alternative<Decimal>(m.parsed) && start != std::string_view::npos) {
         m.hasTolerance = true;
         m.tolerance = readTolerance(m.value.substr(start), false);
         m.value = trimmed(m.value.substr(0, start));
+        m.parsed = parseOhmsSymbols(m.value);
     }
+    // With nothing left of the value, the whole text is what failed.
+    if (m.value.empty())
+        m.parsed = whole;
     return m;
 }
 
@@ -282,13 +290,9 @@ TypedValue readTypedValue(std::string_view text, Kind kind)
         return {{}, parseMessage(ParseError::TooLong)};
     const std::string symbols = symbolsOf(text);
     const Marking marking = markingOf(symbols);
-    // With no marking to take off, or nothing left of the value, the whole text is what failed.
-    const bool marked = (marking.hasTolerance || marking.hasTempco) && !marking.value.empty();
-    const std::variant<Decimal, ParseError> parsed
-        = parseOhmsSymbols(marked ? marking.value : std::string_view(symbols));
-    if (const ParseError *error = std::get_if<ParseError>(&parsed))
+    if (const ParseError *error = std::get_if<ParseError>(&marking.parsed))
         return {{}, parseMessage(*error)};
-    const Decimal ohms = std::get<Decimal>(parsed);
+    const Decimal ohms = std::get<Decimal>(marking.parsed);
     const std::variant<BandCodes, EncodeError> encoded = encodeValue(ohms, kind);
     if (const EncodeError *error = std::get_if<EncodeError>(&encoded))
         return {{}, refusal(ohms, kind, *error)};
