@@ -85,7 +85,7 @@ void clickTooltips(benchmark::State &state)
     for (auto _ : state) {
         const BandSequence &codes = sequences[i++ & 1];
         benchmark::DoNotOptimize(directionsTooltip(Kind::SixBands, codes));
-        benchmark::DoNotOptimize(nearestStandardLine(47'500, "±5.00 ％, J"));
+        benchmark::DoNotOptimize(nearestStandardLine(47'500, 500));
     }
 }
 BENCHMARK(clickTooltips);

@@ -57,6 +57,16 @@ constexpr std::int32_t colourNumber(Rgb c)
     return c.red + 256 * c.green + 65536 * c.blue;
 }
 
+// A tolerance as parts lists print it: hundredths of a percent and its letter. NoTolerance is a
+// colour that gives none, shown as a dash.
+struct Tolerance
+{
+    int hundredths = 0;
+    char letter = 0;
+
+    constexpr bool operator==(const Tolerance &) const = default;
+};
+
 struct ColourCode
 {
     int code;
@@ -65,27 +75,33 @@ struct ColourCode
     std::string_view caption; // the colour button's caption: the name followed by the code
     int digit; // -1: never a digit
     int multiplierExponent; // power of ten; gold and silver are fractions the buttons never offer
-    std::optional<std::string_view> tolerance; // nullopt: the previous text stays
-    std::optional<std::string_view> tempco; // nullopt: the previous text stays
+    std::optional<Tolerance> tolerance; // nullopt: the previous text stays
+    // ppm per kelvin; NoTempco gives a dash; nullopt: the previous text stays
+    std::optional<int> tempcoPpm;
     Rgb rgb;
 };
 
 inline constexpr std::string_view Dash = "-";
+inline constexpr Tolerance NoTolerance {};
+inline constexpr int NoTempco = 0;
+inline constexpr std::nullopt_t Previous = std::nullopt;
 
+// clang-format off
 inline constexpr std::array<ColourCode, ColourCount> Colours {{
-    {0, "black", "흑색", "흑색0", 0, 0, Dash, Dash, {0, 0, 0}},
-    {1, "brown", "갈색", "갈색1", 1, 1, "±1.00 ％, F", "100 ppm/℃", {128, 64, 0}},
-    {2, "red", "적색", "적색2", 2, 2, "±2.00 ％, G", "50 ppm/℃", {255, 0, 0}},
-    {3, "orange", "등색", "등색3", 3, 3, std::nullopt, "25 ppm/℃", {255, 128, 64}},
-    {4, "yellow", "황색", "황색4", 4, 4, Dash, "15 ppm/℃", {255, 255, 0}},
-    {5, "green", "녹색", "녹색5", 5, 5, "±0.50 ％, D", Dash, {0, 128, 0}},
-    {6, "blue", "청색", "청색6", 6, 6, "±0.25 ％, C", "10 ppm/℃", {0, 0, 255}},
-    {7, "violet", "보라", "보라7", 7, 7, "±0.10 ％, B", "5 ppm/℃", {204, 102, 255}},
-    {8, "grey", "회색", "회색8", 8, 8, "±0.05 ％, A", Dash, {128, 128, 128}},
-    {9, "white", "흰색", "흰색9", 9, 9, "±20.00 ％, M", "1 ppm/℃", {255, 255, 255}},
-    {10, "gold", "금색", "금색10", -1, -1, "±5.00 ％, J", std::nullopt, {204, 204, 0}},
-    {11, "silver", "은색", "은색11", -1, -2, "±10.00 ％, K", Dash, {192, 192, 192}},
+    {0, "black", "흑색", "흑색0", 0, 0, NoTolerance, NoTempco, {0, 0, 0}},
+    {1, "brown", "갈색", "갈색1", 1, 1, Tolerance {100, 'F'}, 100, {128, 64, 0}},
+    {2, "red", "적색", "적색2", 2, 2, Tolerance {200, 'G'}, 50, {255, 0, 0}},
+    {3, "orange", "등색", "등색3", 3, 3, Previous, 25, {255, 128, 64}},
+    {4, "yellow", "황색", "황색4", 4, 4, NoTolerance, 15, {255, 255, 0}},
+    {5, "green", "녹색", "녹색5", 5, 5, Tolerance {50, 'D'}, NoTempco, {0, 128, 0}},
+    {6, "blue", "청색", "청색6", 6, 6, Tolerance {25, 'C'}, 10, {0, 0, 255}},
+    {7, "violet", "보라", "보라7", 7, 7, Tolerance {10, 'B'}, 5, {204, 102, 255}},
+    {8, "grey", "회색", "회색8", 8, 8, Tolerance {5, 'A'}, NoTempco, {128, 128, 128}},
+    {9, "white", "흰색", "흰색9", 9, 9, Tolerance {2000, 'M'}, 1, {255, 255, 255}},
+    {10, "gold", "금색", "금색10", -1, -1, Tolerance {500, 'J'}, Previous, {204, 204, 0}},
+    {11, "silver", "은색", "은색11", -1, -2, Tolerance {1000, 'K'}, NoTempco, {192, 192, 192}},
 }};
+// clang-format on
 
 // Code 9 in the tolerance band stands for a resistor without that band.
 inline constexpr int NoColourCode = 9;

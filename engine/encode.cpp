@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "engine/marking.h"
+
 namespace bandalyx {
 
 namespace {
@@ -86,8 +88,8 @@ KindRange computeRange(Kind kind)
     return range;
 }
 
-// The kinds that can show a value, named and listed.
-std::string kindsShowing(Decimal ohms)
+// The kinds that can show a value, named and listed; nothing when none can.
+std::string kindsShowingIfAny(Decimal ohms)
 {
     std::string names;
     for (Kind k : AllKinds) {
@@ -98,8 +100,14 @@ std::string kindsShowing(Decimal ohms)
         names += nameOf(k);
     }
     if (names.empty())
-        return std::string(Messages.noOtherKind);
+        return {};
     return fillIn(Messages.otherKinds, {{"kinds", names}});
+}
+
+std::string kindsShowing(Decimal ohms)
+{
+    const std::string kinds = kindsShowingIfAny(ohms);
+    return kinds.empty() ? std::string(Messages.noOtherKind) : kinds;
 }
 
 std::string refusal(Decimal ohms, Kind kind, EncodeError error)
@@ -111,17 +119,121 @@ std::string refusal(Decimal ohms, Kind kind, EncodeError error)
     const std::uint64_t kept = ohms.significand / powerOfTen(dropped);
     const Decimal below = decimalOf(kept, ohms.exponent + dropped);
     const Decimal above = decimalOf(kept + 1, ohms.exponent + dropped);
-    return fillIn(Messages.encode[static_cast<std::size_t>(error)],
-                  {
-                      {"kind", nameOf(kind)},
-                      {"smallest", ohmsText(range.smallest)},
-                      {"largest", ohmsText(range.largest)},
-                      {"figures", std::to_string(figures)},
-                      {"kindFigures", std::to_string(range.figures)},
-                      {"others", kindsShowing(ohms)},
-                      {"below", ohmsText(below)},
-                      {"above", ohmsText(above)},
-                  });
+    std::string message = fillIn(Messages.encode[static_cast<std::size_t>(error)],
+                                 {
+                                     {"kind", nameOf(kind)},
+                                     {"smallest", ohmsText(range.smallest)},
+                                     {"largest", ohmsText(range.largest)},
+                                     {"figures", std::to_string(figures)},
+                                     {"kindFigures", std::to_string(range.figures)},
+                                     {"others", kindsShowing(ohms)},
+                                     {"below", ohmsText(below)},
+                                     {"above", ohmsText(above)},
+                                 });
+    // Too small or too large for this kind, the value may still suit another.
+    if (error != EncodeError::TooManyFigures) {
+        if (const std::string kinds = kindsShowingIfAny(ohms); !kinds.empty())
+            message += ' ' + kinds;
+    }
+    return message;
+}
+
+// A typed value split from the tolerance and temperature coefficient its marking may add.
+struct Marking
+{
+    std::string_view value;
+    bool hasTolerance = false;
+    std::optional<TypedTolerance> tolerance;
+    bool hasTempco = false;
+    std::optional<int> tempcoPpm;
+    // The value read: of the whole text, unless a marking was taken off a value left standing.
+    std::variant<Decimal, ParseError> parsed;
+};
+
+std::size_t skipBack(std::string_view s, std::size_t end, std::string_view chars)
+{
+    while (end > 0 && chars.find(s[end - 1]) != std::string_view::npos)
+        --end;
+    return end;
+}
+
+// "… 50ppm", "… 50 ppm/℃": where the coefficient's number begins, or npos.
+std::size_t tempcoStart(std::string_view s)
+{
+    const std::size_t ppm = lowerCase(s).rfind("ppm");
+    if (ppm == std::string::npos)
+        return ppm;
+    const std::size_t digitsEnd = skipBack(s, ppm, " ");
+    const std::size_t start = skipBack(s, digitsEnd, "0123456789");
+    return start < digitsEnd ? start : std::string_view::npos;
+}
+
+// "… 5%", "… ±0.5 %", "…J": where the tolerance begins, or npos. A letter counts only as a
+// capital that some colour's tolerance has, after a value with a unit or multiplier of its own:
+// "10 F" is ten farads, not ten ohms ±1 %.
+std::size_t toleranceStart(std::string_view s)
+{
+    if (s.ends_with('%')) {
+        std::size_t start = skipBack(s, s.size() - 1, " ");
+        start = skipBack(s, start, "0123456789.");
+        const std::size_t sign = skipBack(s, start, " ");
+        if (sign > 0 && s[sign - 1] == symbol::PlusMinus)
+            start = sign - 1;
+        return start;
+    }
+    const std::string_view value = s.substr(0, s.empty() ? 0 : s.size() - 1);
+    const bool unitBefore = std::any_of(value.begin(), value.end(), [](char c) {
+        return c == symbol::Ohm || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
+    if (unitBefore && readTolerance(s.substr(s.size() - 1), false))
+        return s.size() - 1;
+    return std::string_view::npos;
+}
+
+Marking markingOf(std::string_view symbols)
+{
+    Marking m;
+    m.value = trimmed(symbols);
+    m.parsed = parseOhmsSymbols(m.value);
+    if (std::holds_alternative<Decimal>(m.parsed))
+        return m;
+    const std::variant<Decimal, ParseError> whole = m.parsed;
+    if (const std::size_t start = tempcoStart(m.value); start != std::string_view::npos) {
+        m.hasTempco = true;
+        m.tempcoPpm = readTempco(m.value.substr(start));
+        m.value = trimmed(m.value.substr(0, start));
+        m.parsed = parseOhmsSymbols(m.value);
+    }
+    if (const std::size_t start = toleranceStart(m.value);
+        !std::holds_alternative<Decimal>(m.parsed) && start != std::string_view::npos) {
+        m.hasTolerance = true;
+        m.tolerance = readTolerance(m.value.substr(start), false);
+        m.value = trimmed(m.value.substr(0, start));
+        m.parsed = parseOhmsSymbols(m.value);
+    }
+    // With nothing left of the value, the whole text is what failed.
+    if (m.value.empty())
+        m.parsed = whole;
+    return m;
+}
+
+// The marking's tolerance and temperature coefficient as codes of the kind's bands, or a note.
+std::optional<std::string> addMarks(const Marking &m, Kind kind, BandCodes &codes)
+{
+    const ValueBands bands = valueBandsOf(kind);
+    if (m.hasTolerance) {
+        const TypedMark t = toleranceCode(m.tolerance, kind);
+        if (!t.code)
+            return t.message;
+        codes[std::size_t(index(bands.tolerance))] = t.code;
+    }
+    if (m.hasTempco) {
+        const TypedMark t = tempcoCode(m.tempcoPpm, kind);
+        if (!t.code)
+            return t.message;
+        codes[std::size_t(index(*bands.tempco))] = t.code;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -172,14 +284,22 @@ std::variant<BandCodes, EncodeError> encodeValue(Decimal ohms, Kind kind)
 
 TypedValue readTypedValue(std::string_view text, Kind kind)
 {
-    const std::variant<Decimal, ParseError> parsed = parseOhms(text);
-    if (const ParseError *error = std::get_if<ParseError>(&parsed))
-        return {{}, std::string(Messages.parse[static_cast<std::size_t>(*error)])};
-    const Decimal ohms = std::get<Decimal>(parsed);
+    const auto parseMessage
+        = [](ParseError e) { return std::string(Messages.parse[static_cast<std::size_t>(e)]); };
+    if (text.size() > MaxTypedBytes)
+        return {{}, parseMessage(ParseError::TooLong)};
+    const std::string symbols = symbolsOf(text);
+    const Marking marking = markingOf(symbols);
+    if (const ParseError *error = std::get_if<ParseError>(&marking.parsed))
+        return {{}, parseMessage(*error)};
+    const Decimal ohms = std::get<Decimal>(marking.parsed);
     const std::variant<BandCodes, EncodeError> encoded = encodeValue(ohms, kind);
-    if (const BandCodes *codes = std::get_if<BandCodes>(&encoded))
-        return {*codes, {}};
-    return {{}, refusal(ohms, kind, std::get<EncodeError>(encoded))};
+    if (const EncodeError *error = std::get_if<EncodeError>(&encoded))
+        return {{}, refusal(ohms, kind, *error)};
+    BandCodes codes = std::get<BandCodes>(encoded);
+    if (const std::optional<std::string> note = addMarks(marking, kind, codes))
+        return {{}, *note};
+    return {codes, {}, ohms};
 }
 
 } // namespace bandalyx

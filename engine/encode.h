@@ -43,11 +43,15 @@ struct TypedValue
 {
     BandCodes codes {};
     std::string message; // UTF-8; empty when the codes apply
+    Decimal ohms {}; // the value the codes show, when they apply
 
     bool applies() const { return message.empty(); }
 };
 
-// The window's one entry point: typed text and the selected kind to band codes or a message.
+// The window's one entry point: typed text and the selected kind to band codes or a message. The
+// text is a value, or a whole marking that adds a tolerance and, on six bands, a temperature
+// coefficient: "4K7J", "4.7k 5%", "10K F 50ppm". Where a letter could be the multiplier or the
+// tolerance, the value wins: "100K" is 100 kilo-ohms.
 TypedValue readTypedValue(std::string_view text, Kind kind);
 
 } // namespace bandalyx

@@ -12,8 +12,6 @@ namespace bandalyx {
 
 namespace {
 
-constexpr std::string_view PlusMinus = "\u00B1";
-constexpr std::string_view FullwidthPercent = "\uFF05";
 constexpr std::string_view RangeLabel = "허용 범위: ";
 constexpr std::string_view RangeDash = " \u2013 ";
 constexpr std::string_view SeriesLabel = "표준값: ";
@@ -97,59 +95,7 @@ std::string rangeText(std::uint64_t ohms, int tolerance)
 
 } // namespace
 
-std::optional<int> toleranceHundredths(std::string_view text)
-{
-    if (!text.starts_with(PlusMinus))
-        return std::nullopt;
-    text.remove_prefix(PlusMinus.size());
-
-    const auto leadingDigits
-        = [](std::string_view t) { return t.substr(0, t.find_first_not_of("0123456789")); };
-    const auto number = [](std::string_view digits) {
-        int n = 0;
-        for (char c : digits)
-            n = n * 10 + (c - '0');
-        return n;
-    };
-
-    const std::string_view whole = leadingDigits(text);
-    if (whole.empty() || whole.size() > 3)
-        return std::nullopt;
-    text.remove_prefix(whole.size());
-    int hundredths = number(whole) * 100;
-
-    if (text.starts_with('.')) {
-        text.remove_prefix(1);
-        const std::string_view fraction = leadingDigits(text);
-        if (fraction.empty() || fraction.size() > 2)
-            return std::nullopt;
-        text.remove_prefix(fraction.size());
-        hundredths += number(fraction) * (fraction.size() == 1 ? 10 : 1);
-    }
-
-    if (text.starts_with(' '))
-        text.remove_prefix(1);
-    if (!text.starts_with(FullwidthPercent) && !text.starts_with('%'))
-        return std::nullopt;
-    if (hundredths > MaxTolerance)
-        return std::nullopt;
-    return hundredths;
-}
-
-std::string shortTolerance(std::string_view text)
-{
-    const std::optional<int> hundredths = toleranceHundredths(text);
-    if (!hundredths)
-        return std::string(text);
-    std::string percent = std::to_string(*hundredths / 100);
-    if (const int fraction = *hundredths % 100) {
-        percent += fraction < 10 ? ".0" : ".";
-        percent += std::to_string(fraction % 10 == 0 ? fraction / 10 : fraction);
-    }
-    return std::string(PlusMinus) + percent + " " + std::string(FullwidthPercent);
-}
-
-Explanation explain(std::optional<std::uint64_t> ohms, std::string_view toleranceText)
+Explanation explain(std::optional<std::uint64_t> ohms, std::optional<int> toleranceHundredths)
 {
     if (!ohms)
         return {};
@@ -161,16 +107,19 @@ Explanation explain(std::optional<std::uint64_t> ohms, std::string_view toleranc
     e.value += seriesLine(*ohms);
 
     // Zero ohms has no range worth showing.
-    if (const std::optional<int> tolerance = toleranceHundredths(toleranceText);
-        tolerance && *ohms > 0)
-        e.range = rangeText(*ohms, *tolerance);
-    e.nearest = nearestStandardLine(*ohms, toleranceText);
+    if (toleranceHundredths && *toleranceHundredths <= MaxTolerance && *ohms > 0)
+        e.range = rangeText(*ohms, *toleranceHundredths);
+    e.nearest = nearestStandardLine(*ohms, toleranceHundredths);
     return e;
 }
 
 Explanation explain(const Reader &reader, std::optional<Kind> kind)
 {
-    Explanation e = explain(reader.valueOhms(), reader.state().ToleranceText);
+    const std::optional<Tolerance> tolerance = reader.tolerance();
+    Explanation e
+        = explain(reader.valueOhms(),
+                  tolerance && tolerance->hundredths > 0 ? std::optional<int>(tolerance->hundredths)
+                                                         : std::nullopt);
     if (kind) {
         if (const std::optional<BandSequence> codes = bandSequenceOf(reader.state(), *kind))
             e.directions = directionsTooltip(*kind, *codes);

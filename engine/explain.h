@@ -21,15 +21,9 @@ struct Explanation
     bool operator==(const Explanation &) const = default;
 };
 
-// A tolerance text such as "±5.00 ％, J" in hundredths of a percent (500); nothing for "-",
-// the empty text, finer steps than a hundredth, or more than 100 %.
-std::optional<int> toleranceHundredths(std::string_view text);
-
-// A tolerance as running text writes it, "±5 ％" for "±5.00 ％, J"; any other text as it is.
-std::string shortTolerance(std::string_view text);
-
-// A value in ohms (none: nothing to explain) with the tolerance text beside it.
-Explanation explain(std::optional<std::uint64_t> ohms, std::string_view toleranceText);
+// A value in ohms (none: nothing to explain) with the tolerance beside it, in hundredths of a
+// percent (none: no range, no series).
+Explanation explain(std::optional<std::uint64_t> ohms, std::optional<int> toleranceHundredths);
 
 // The reader's last reading, and with the kind it was read as, its reading from either end;
 // called after each recomputation.

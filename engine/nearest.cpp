@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/explain.h"
-
 namespace bandalyx {
 
 namespace {
@@ -76,10 +74,9 @@ std::optional<Neighbours> neighboursIn(const ESeries &series, Decimal ohms)
     return Neighbours {decimalOf(below, scale), decimalOf(*above, scale)};
 }
 
-std::string nearestStandardLine(std::uint64_t ohms, std::string_view toleranceText)
+std::string nearestStandardLine(std::uint64_t ohms, std::optional<int> toleranceHundredths)
 {
-    const std::optional<int> tolerance = toleranceHundredths(toleranceText);
-    const ESeries *series = tolerance ? seriesOfTolerance(*tolerance) : nullptr;
+    const ESeries *series = toleranceHundredths ? seriesOfTolerance(*toleranceHundredths) : nullptr;
     if (!series)
         return {};
     const std::optional<Neighbours> n = neighboursIn(*series, decimalOf(ohms));

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/colourtable.h"
 #include "engine/eseries.h"
 #include "engine/valuetext.h"
 
@@ -26,8 +27,8 @@ struct Neighbours
 // in the series or zero.
 std::optional<Neighbours> neighboursIn(const ESeries &series, Decimal ohms);
 
-// "E24 가까운 표준값: 4.3 ㏀, 4.7 ㏀" for a value outside the series of its tolerance text; empty
-// when the value is in that series or no series goes with the text.
-std::string nearestStandardLine(std::uint64_t ohms, std::string_view toleranceText);
+// "E24 가까운 표준값: 4.3 ㏀, 4.7 ㏀" for a value outside the series of its tolerance (hundredths
+// of a percent); empty when the value is in that series or no series goes with the tolerance.
+std::string nearestStandardLine(std::uint64_t ohms, std::optional<int> toleranceHundredths);
 
 } // namespace bandalyx

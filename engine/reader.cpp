@@ -1,5 +1,8 @@
 #include "engine/reader.h"
 
+#include "engine/marking.h"
+#include "engine/valuetext.h"
+
 #include <algorithm>
 #include <charconv>
 #include <utility>
@@ -105,6 +108,15 @@ std::optional<long long> BandValue::number() const
     return n;
 }
 
+std::optional<int> BandValue::code() const
+{
+    if (const int *n = std::get_if<int>(&m_value))
+        return *n >= 0 && *n < ColourCount ? std::optional<int>(*n) : std::nullopt;
+    if (const std::string *s = std::get_if<std::string>(&m_value))
+        return codeOfText(*s);
+    return std::nullopt;
+}
+
 BandValue &ReaderState::band(Band b)
 {
     return const_cast<BandValue &>(std::as_const(*this).band(b));
@@ -134,14 +146,8 @@ DefaultResistor defaultResistor(Kind kind)
     DefaultResistor r;
     for (Band b : AllBands) {
         const std::optional<int> code = defaultCodeOf(roleOf(kind, b));
-        // Band F always travels as text, like the colour code it will later receive; a band
-        // the kind lacks holds the empty text and is painted black.
-        if (!code)
-            r.values[index(b)] = BandValue(std::string());
-        else if (b == AllBands.back())
-            r.values[index(b)] = BandValue(std::to_string(*code));
-        else
-            r.values[index(b)] = BandValue(*code);
+        // A band the kind lacks holds the empty text and is painted black.
+        r.values[index(b)] = code ? BandValue(*code) : BandValue(std::string());
         r.colours[index(b)] = colourNumberOf(code.value_or(0));
     }
     return r;
@@ -168,101 +174,146 @@ std::string withUnit(std::string_view digits)
     return text;
 }
 
+namespace {
+
+// The value as the digit and multiplier bands give it, when the multiplier band holds 0 to 9.
+void readValue(Reading &r, const ValueBands &bands, const BandValues &values)
+{
+    r.digitText = firstCharacters(r.codeString, bands.digitCount);
+    const std::optional<long long> multiplier
+        = values[std::size_t(index(bands.multiplier))].number();
+    if (!multiplier || *multiplier < 0 || *multiplier > 9)
+        return;
+    r.multiplierText = characterAt(r.codeString, bands.digitCount);
+    r.value = leadingNumber(r.digitText) * powerOfTen(int(leadingNumber(*r.multiplierText)));
+
+    // Only when they do is the value the one the bands spell.
+    const auto holdsOneDigit = [&](Band b) {
+        const std::string text = values[std::size_t(index(b))].text();
+        return text.size() == 1 && isDigits(text);
+    };
+    r.spelled = holdsOneDigit(bands.multiplier);
+    for (std::size_t i = 0; i < bands.digitCount; ++i)
+        r.spelled = r.spelled && holdsOneDigit(bands.digits[i]);
+}
+
+std::string joined(const BandValues &values)
+{
+    std::string codes;
+    for (const BandValue &v : values)
+        codes += v.text();
+    return codes;
+}
+
+} // namespace
+
+Reading readBands(Kind kind, const BandValues &values)
+{
+    Reading r;
+    r.codeString = joined(values);
+    const ValueBands bands = valueBandsOf(kind);
+    readValue(r, bands, values);
+    if (const std::optional<int> code = values[std::size_t(index(bands.tolerance))].code())
+        r.tolerance = Colours[std::size_t(*code)].tolerance;
+    r.hasTempco = bands.tempco.has_value();
+    if (bands.tempco) {
+        const std::optional<long long> code = values[std::size_t(index(*bands.tempco))].number();
+        if (code && *code >= 0 && *code < ColourCount)
+            r.tempcoPpm = Colours[static_cast<std::size_t>(*code)].tempcoPpm;
+    }
+    return r;
+}
+
+// A code arrives as its text; it is read as a number once, here, and a text that is no code is
+// kept as it is.
+BandValue BandValue::ofText(std::string_view text)
+{
+    const std::optional<int> code = codeOfText(text);
+    return code ? BandValue(*code) : BandValue(std::string(text));
+}
+
 void Reader::SelectColorValue(std::string_view code)
 {
     if (const std::optional<Band> band = m_view.selectedBand())
-        setBand(*band, code);
+        m_state.band(*band) = BandValue::ofText(code);
     ResultValueShow();
 }
 
-void Reader::setBand(Band band, std::string_view code)
+void Reader::setBand(Band band, int code)
 {
-    m_state.band(band) = BandValue(std::string(code));
+    m_state.band(band) = BandValue(code);
 }
 
 void Reader::BaseValueShow(BandValue a, BandValue b, BandValue c, BandValue d, BandValue e,
-                           std::string f)
+                           std::string_view f)
 {
-    m_state.BandA = std::move(a);
-    m_state.BandB = std::move(b);
-    m_state.BandC = std::move(c);
-    m_state.BandD = std::move(d);
-    m_state.BandE = std::move(e);
-    m_state.BandF = BandValue(std::move(f));
+    setBands({std::move(a), std::move(b), std::move(c), std::move(d), std::move(e),
+              BandValue::ofText(f)});
+}
+
+void Reader::BaseValueShow(const DefaultResistor &r)
+{
+    setBands(r.values);
+}
+
+void Reader::setBands(const BandValues &values)
+{
+    for (Band b : AllBands)
+        m_state.band(b) = values[std::size_t(index(b))];
     m_view.setResultText(ResultBox::Value, {});
     m_view.setResultText(ResultBox::Tolerance, {});
     m_view.setResultText(ResultBox::Tempco, {});
     ResultValueShow();
 }
 
-void Reader::BaseValueShow(const DefaultResistor &r)
-{
-    const auto &v = r.values;
-    BaseValueShow(v[0], v[1], v[2], v[3], v[4], v[5].text());
-}
-
 void Reader::ResultValueShow()
 {
     ReaderState &s = m_state;
-    s.CodeString.clear();
-    for (Band b : AllBands)
-        s.CodeString += s.band(b).text();
-
+    const BandValues values {s.BandA, s.BandB, s.BandC, s.BandD, s.BandE, s.BandF};
     m_ohms.reset();
     const std::optional<Kind> kind = m_view.selectedKind();
-    if (!kind)
+    if (!kind) {
+        s.CodeString = joined(values);
         return;
-    const ValueBands bands = valueBandsOf(*kind);
-    computeValue(bands);
-    ToleranceUnitValue(s.band(bands.tolerance).text());
-
-    if (bands.tempco) {
-        const std::optional<long long> code = s.band(*bands.tempco).number();
-        if (code && *code >= 0 && *code < ColourCount) {
-            if (const auto &tempco = Colours[static_cast<std::size_t>(*code)].tempco)
-                s.TempcoText = *tempco;
-        }
     }
+    const Reading r = readBands(*kind, values);
+    s.CodeString = r.codeString;
+    s.DigitText = r.digitText;
+    if (r.multiplierText)
+        s.MultiplierText = *r.multiplierText;
+    m_ohms = r.ohms();
+    ToleranceUnitValue(r);
+    if (r.tempcoPpm)
+        s.TempcoText = tempcoText(*r.tempcoPpm);
+    m_showsTempco = r.hasTempco;
     m_view.setResultText(ResultBox::Value, s.ValueText);
     m_view.setResultText(ResultBox::Tolerance, s.ToleranceText);
-    // Kinds without a temperature-coefficient band show that the result does not apply.
-    m_view.setResultText(ResultBox::Tempco, bands.tempco ? s.TempcoText : Dash);
+    m_view.setResultText(ResultBox::Tempco, shownText(ResultBox::Tempco));
 }
 
-// The digits and the multiplier are read by their place in the joined codes, as the bands
-// would line up if each held one digit.
-void Reader::computeValue(const ValueBands &bands)
+// The tolerance, and the value with its unit; a value the bands do not give keeps its old text.
+void Reader::ToleranceUnitValue(const Reading &r)
 {
-    ReaderState &s = m_state;
-    s.DigitText = firstCharacters(s.CodeString, bands.digitCount);
-    const std::optional<long long> multiplier = s.band(bands.multiplier).number();
-    if (!multiplier || *multiplier < 0 || *multiplier > 9)
-        return;
-    s.MultiplierText = characterAt(s.CodeString, bands.digitCount);
-    const std::uint64_t value
-        = leadingNumber(s.DigitText) * powerOfTen(int(leadingNumber(s.MultiplierText)));
-    s.ValueText = std::to_string(value);
-
-    // Only when they do is the value the one the bands spell.
-    const auto holdsOneDigit
-        = [&](Band b) { return isDigits(s.band(b).text()) && s.band(b).text().size() == 1; };
-    bool aligned = holdsOneDigit(bands.multiplier);
-    for (std::size_t i = 0; i < bands.digitCount; ++i)
-        aligned = aligned && holdsOneDigit(bands.digits[i]);
-    if (aligned)
-        m_ohms = value;
-}
-
-void Reader::ToleranceUnitValue(std::string_view code)
-{
-    if (const std::optional<int> c = codeOfText(code)) {
-        if (const auto &tolerance = Colours[static_cast<std::size_t>(*c)].tolerance)
-            m_state.ToleranceText = *tolerance;
+    if (r.tolerance) {
+        m_tolerance = *r.tolerance;
+        m_state.ToleranceText = toleranceText(*r.tolerance);
     }
-    // A value kept from an earlier reading already carries its unit; a second unit would
-    // corrupt it ("10 Ω" would turn into "1 ㏀").
-    if (isDigits(m_state.ValueText))
-        m_state.ValueText = withUnit(m_state.ValueText);
+    if (r.value)
+        m_state.ValueText = ohmsText(decimalOf(*r.value));
+}
+
+std::string_view Reader::shownText(ResultBox box) const
+{
+    switch (box) {
+    case ResultBox::Value:
+        return m_state.ValueText;
+    case ResultBox::Tolerance:
+        return m_state.ToleranceText;
+    case ResultBox::Tempco:
+        break;
+    }
+    // Kinds without a temperature-coefficient band show that the result does not apply.
+    return m_showsTempco ? std::string_view(m_state.TempcoText) : Dash;
 }
 
 } // namespace bandalyx

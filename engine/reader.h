@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,6 +25,10 @@ public:
     std::string text() const;
     // As a number, a text counts only when it spells a whole decimal number.
     std::optional<long long> number() const;
+    // The colour code it spells exactly: "01", " 1" and the empty text are none.
+    std::optional<int> code() const;
+    // A colour code that arrives as text, held as its number; any other text as it is.
+    static BandValue ofText(std::string_view text);
 
     bool operator==(const BandValue &) const = default;
 
@@ -32,6 +37,7 @@ private:
 };
 
 enum class ResultBox { Value, Tolerance, Tempco };
+inline constexpr std::size_t ResultBoxCount = 3;
 
 // What the reader needs from its window: the selected options, and the three result boxes.
 class ReaderView
@@ -64,6 +70,29 @@ struct ReaderState
     BandValue &band(Band b);
 };
 
+using BandValues = std::array<BandValue, BandCount>;
+
+// One reading of a kind's bands, with no state: each result, or nothing where the bands say
+// nothing new and the previous text stays.
+struct Reading
+{
+    std::string codeString; // the band values' texts joined
+    std::string digitText;
+    std::optional<std::string> multiplierText; // when the multiplier band holds 0 to 9
+    std::optional<std::uint64_t> value; // the digits times ten to the multiplier, with it
+    bool spelled = false; // every digit and multiplier band held one digit: the value is theirs
+    std::optional<Tolerance> tolerance;
+    std::optional<int> tempcoPpm; // only for a kind with a temperature-coefficient band
+    bool hasTempco = false;
+
+    // The value in ohms when the bands spell it.
+    std::optional<std::uint64_t> ohms() const { return spelled ? value : std::nullopt; }
+};
+
+// The bands A to F of a kind read as the result boxes show them. The digits and the multiplier
+// are read by their place in the joined texts, as the bands would line up if each held one digit.
+Reading readBands(Kind kind, const BandValues &bands);
+
 // The default resistor of a kind, as band values (what the reader stores) and as the colour
 // numbers the drawing paints; bands the kind lacks hold the empty text and are painted black.
 struct DefaultResistor
@@ -81,11 +110,11 @@ public:
     explicit Reader(ReaderView &view) : m_view(view) { }
 
     void SelectColorValue(std::string_view code);
-    // Stores a colour code, as its text, in one band without recomputing: the one way a band
-    // is set, by a colour button (through SelectColorValue) or by a typed value.
-    void setBand(Band band, std::string_view code);
+    // Stores a colour code in one band without recomputing: the one way a band is set, by a
+    // colour button (through SelectColorValue) or by a typed value.
+    void setBand(Band band, int code);
     void BaseValueShow(BandValue a, BandValue b, BandValue c, BandValue d, BandValue e,
-                       std::string f);
+                       std::string_view f);
     void BaseValueShow(const DefaultResistor &resistor);
     void ResultValueShow();
 
@@ -96,20 +125,27 @@ public:
     // The exact value of the last reading, when the digit and multiplier bands each held one
     // digit code and so gave the value box its value; nothing otherwise.
     std::optional<std::uint64_t> valueOhms() const { return m_ohms; }
+    // The tolerance the tolerance box shows, as data; nothing before the first one.
+    std::optional<Tolerance> tolerance() const { return m_tolerance; }
+    // What a result box shows of the last reading; the temperature box shows a dash for a kind
+    // without that band.
+    std::string_view shownText(ResultBox box) const;
 
 private:
-    void ToleranceUnitValue(std::string_view code);
-    void computeValue(const ValueBands &bands);
+    void setBands(const BandValues &values);
+    void ToleranceUnitValue(const Reading &reading);
 
     ReaderView &m_view;
     ReaderState m_state;
     std::optional<std::uint64_t> m_ohms;
+    std::optional<Tolerance> m_tolerance;
+    bool m_showsTempco = false;
 };
 
 // The colour code a text spells exactly, "0" to "11"; "01", " 1" and the empty text are none.
 std::optional<int> codeOfText(std::string_view text);
 
-// The unit step on a plain digit text ("4700" -> "4.7 ㏀"); the explanations use it too.
+// The unit step on a plain digit text ("4700" -> "4.7 ㏀").
 std::string withUnit(std::string_view digits);
 
 } // namespace bandalyx

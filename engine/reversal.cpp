@@ -1,6 +1,6 @@
 #include "engine/reversal.h"
 
-#include "engine/explain.h"
+#include "engine/marking.h"
 #include "engine/nearest.h"
 #include "engine/valuetext.h"
 
@@ -76,7 +76,7 @@ std::optional<BandFault> faultOf(Role role, int code, bool absent)
 ReadingOrRefusal readBands(Kind kind, const BandSequence &codes, bool backward)
 {
     const int count = bandCountOf(kind);
-    BandReading r {0, Dash, std::nullopt, nullptr, false};
+    BandReading r {0, NoTolerance, std::nullopt, nullptr, false};
     std::uint64_t digits = 0;
     int exponent = 0;
     for (int i = 0; i < count; ++i) {
@@ -92,13 +92,12 @@ ReadingOrRefusal readBands(Kind kind, const BandSequence &codes, bool backward)
         else if (role == Role::Multiplier)
             exponent = colour.multiplierExponent;
         else if (role == Role::Tolerance)
-            r.tolerance = colour.tolerance.value_or(Dash);
+            r.tolerance = colour.tolerance.value_or(NoTolerance);
         else if (role == Role::Tempco)
-            r.tempco = colour.tempco.value_or(Dash);
+            r.tempcoPpm = colour.tempcoPpm.value_or(NoTempco);
     }
     r.ohms = digits * powerOfTen(exponent);
-    const std::optional<int> tolerance = toleranceHundredths(r.tolerance);
-    r.series = tolerance ? seriesOfTolerance(*tolerance) : nullptr;
+    r.series = r.tolerance.hundredths > 0 ? seriesOfTolerance(r.tolerance.hundredths) : nullptr;
     r.standard = r.series && inSeries(*r.series, r.ohms);
     return r;
 }
@@ -112,7 +111,7 @@ std::string readingText(const BandReading &r)
     return fillIn(Phrases.reading,
                   {{"value", ohmsText(decimalOf(r.ohms))},
                    {"tolerance", shortTolerance(r.tolerance)},
-                   {"tempco", r.tempco ? " " + std::string(*r.tempco) : std::string()},
+                   {"tempco", r.tempcoPpm ? " " + tempcoText(*r.tempcoPpm) : std::string()},
                    {"standard", standard}});
 }
 
@@ -145,8 +144,7 @@ std::optional<BandSequence> bandSequenceOf(const ReaderState &state, Kind kind)
 {
     BandSequence codes {};
     for (int i = 0; i < bandCountOf(kind); ++i) {
-        const std::optional<int> code
-            = codeOfText(state.band(AllBands[static_cast<std::size_t>(i)]).text());
+        const std::optional<int> code = state.band(AllBands[static_cast<std::size_t>(i)]).code();
         if (!code)
             return std::nullopt;
         codes[static_cast<std::size_t>(i)] = *code;

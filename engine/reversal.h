@@ -22,8 +22,8 @@ using BandSequence = std::array<int, BandCount>;
 struct BandReading
 {
     std::uint64_t ohms;
-    std::string_view tolerance; // the tolerance band's text, "±1.00 ％, F"
-    std::optional<std::string_view> tempco; // six bands only: "100 ppm/℃"
+    Tolerance tolerance; // the tolerance band's
+    std::optional<int> tempcoPpm; // six bands only
     const ESeries *series; // the series of the tolerance, or nullptr
     bool standard; // the value is in that series
 };

@@ -10,10 +10,7 @@ namespace bandalyx {
 
 namespace {
 
-// Typed text is first read into symbols: printable ASCII as itself, every kind of space as one
-// blank, the ohm signs as one marker, and anything else as a marker no rule accepts.
-constexpr std::string_view Ohm = "\x01"; // also in the square k and m ohm entries below
-constexpr char Unknown = '\x02';
+constexpr std::string_view Ohm {&symbol::Ohm, 1};
 
 constexpr char32_t Invalid = 0xFFFFFFFF;
 
@@ -66,8 +63,14 @@ struct SymbolRange
 
 // What is read besides printable ASCII and its fullwidth forms (U+FF01–U+FF5E).
 // clang-format off
-constexpr std::array<SymbolRange, 12> OtherSymbols {{
-    {U'\t', U'\r', " "},          // tab and line ends, as pasted text may carry
+constexpr std::array<SymbolRange, 18> OtherSymbols {{
+    {U'\t', U'\t', " "},          // tab
+    {U'\n', U'\r', "\n"},         // line ends: around a value, never inside it
+    {0x0085, 0x0085, "\n"},        // next line
+    {0x2028, 0x2029, "\n"},        // line and paragraph separators
+    {0x00B1, 0x00B1, "\x03"},      // plus-minus sign
+    {0x00B0, 0x00B0, "\x04"},      // degree sign
+    {0x2103, 0x2103, "\x04" "C"}, // degree Celsius
     {0x00A0, 0x00A0, " "},        // no-break space
     {0x2000, 0x200A, " "},        // en quad to hair space, thin space among them
     {0x202F, 0x202F, " "},        // narrow no-break space
@@ -75,7 +78,7 @@ constexpr std::array<SymbolRange, 12> OtherSymbols {{
     {0x2212, 0x2212, "-"},        // minus sign
     {0x2126, 0x2126, Ohm},        // ohm sign
     {0x03A9, 0x03A9, Ohm},        // Greek capital omega
-    {0x33C0, 0x33C0, "k\x01"},    // square k ohm
+    {0x33C0, 0x33C0, "k\x01"},    // square k ohm (\x01: symbol::Ohm)
     {0x33C1, 0x33C1, "M\x01"},    // square m ohm
     {0x00B5, 0x00B5, "u"},        // micro sign
     {0x03BC, 0x03BC, "u"},        // Greek small mu
@@ -102,15 +105,32 @@ void appendSymbols(std::string &out, char32_t cp)
             return;
         }
     }
-    out += Unknown;
+    out += symbol::Unknown;
 }
 
-std::string symbolsOf(std::string_view text)
+struct Word
 {
-    std::string symbols;
-    for (std::size_t pos = 0; pos < text.size();)
-        appendSymbols(symbols, nextCodePoint(text, pos));
-    return symbols;
+    std::string_view text;
+    std::string_view symbols;
+};
+
+// Korean unit words, each before the shorter ones it begins with.
+constexpr std::array<Word, 7> Words {{
+    {"킬로옴", "k\x01"},
+    {"메가옴", "M\x01"},
+    {"기가옴", "G\x01"},
+    {"킬로", "k"},
+    {"메가", "M"},
+    {"기가", "G"},
+    {"옴", "\x01"},
+}};
+
+const Word *wordAt(std::string_view text, std::size_t pos)
+{
+    for (const Word &w : Words)
+        if (text.substr(pos).starts_with(w.text))
+            return &w;
+    return nullptr;
 }
 
 bool isDigit(char c)
@@ -122,6 +142,8 @@ bool isLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
+
+} // namespace
 
 std::string_view takeDigits(std::string_view &s)
 {
@@ -136,13 +158,15 @@ void skipBlanks(std::string_view &s)
     s.remove_prefix(std::min(s.find_first_not_of(' '), s.size()));
 }
 
-std::string_view trimmed(std::string_view s)
+std::string lowerCase(std::string_view s)
 {
-    skipBlanks(s);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
+    std::string lower(s);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    return lower;
 }
+
+namespace {
 
 // A unit prefix after a number, or the decimal point of a letter code ("4K7", "47R0").
 struct Prefix
@@ -177,12 +201,28 @@ const Prefix *prefixOf(std::string_view s)
 
 bool isOhmWord(std::string_view s)
 {
-    if (s == Ohm)
-        return true;
-    std::string lower(s);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    return lower == "ohm" || lower == "ohms";
+    const std::string lower = lowerCase(s);
+    return s == Ohm || lower == "ohm" || lower == "ohms";
+}
+
+// SPICE writes mega as "MEG" in any case, since its "m" is milli.
+constexpr std::string_view SpiceMega = "meg";
+constexpr int MegaExponent = 6;
+
+// A multiplier after the number, a prefix letter or SPICE's mega: how many symbols it takes.
+std::size_t multiplierAt(std::string_view s, int &exponent, bool &milli)
+{
+    if (lowerCase(s.substr(0, SpiceMega.size())) == SpiceMega) {
+        exponent = MegaExponent;
+        milli = false;
+        return SpiceMega.size();
+    }
+    if (const Prefix *p = prefixOf(s)) {
+        exponent = p->exponent;
+        milli = p->milli;
+        return 1;
+    }
+    return 0;
 }
 
 // The digits typed, separators left out, and the power of ten of the last of them.
@@ -193,19 +233,29 @@ struct Number
     bool milli = false;
 };
 
-// After the number: nothing, an ohm unit, or (unless a letter code gave it) a prefix with or
-// without an ohm unit: "k", "kΩ", "k ohm".
+// After the number: nothing, an ohm unit, or (unless a letter code gave it) a multiplier with or
+// without an ohm unit: "k", "kΩ", "k ohm", "MEG". Milli counts only before an ohm unit: alone,
+// "m" is mostly a typo for M.
 std::optional<ParseError> readUnit(std::string_view s, bool prefixAllowed, Number &n)
 {
     skipBlanks(s);
-    if (const Prefix *p = prefixAllowed ? prefixOf(s) : nullptr) {
-        n.exponent += p->exponent;
-        n.milli = p->milli;
-        s.remove_prefix(1);
+    int exponent = 0;
+    bool milli = false;
+    if (const std::size_t taken = prefixAllowed ? multiplierAt(s, exponent, milli) : 0) {
+        n.exponent += exponent;
+        s.remove_prefix(taken);
         skipBlanks(s);
+        n.milli = milli && s.empty();
     }
     if (s.empty() || isOhmWord(s))
         return std::nullopt;
+    // A second multiplier ("4k7k", "4.7 kk") is not the unit of another quantity.
+    if (const std::size_t taken = multiplierAt(s, exponent, milli)) {
+        std::string_view rest = s.substr(taken);
+        skipBlanks(rest);
+        if (rest.empty() || isOhmWord(rest))
+            return ParseError::Unparseable;
+    }
     // A word: a unit, but not ours ("kV", "F", "Hz").
     if (std::all_of(s.begin(), s.end(), isLetter))
         return ParseError::NotOhms;
@@ -251,7 +301,8 @@ std::variant<Number, ParseError> decimalNumber(std::string_view &s)
     if (s.starts_with('.')) {
         s.remove_prefix(1);
         const std::string_view fraction = takeDigits(s);
-        if (fraction.empty())
+        // "47." is 47; a point needs digits on one side at least.
+        if (fraction.empty() && n.digits.empty())
             return ParseError::Unparseable;
         n.digits += fraction;
         n.exponent = -static_cast<int>(fraction.size());
@@ -278,7 +329,8 @@ std::variant<Number, ParseError> numberWithUnit(std::string_view s)
     return number;
 }
 
-// Leading zeros dropped, trailing ones moved into the exponent.
+// Leading zeros dropped, trailing ones moved into the exponent. A value of 10^18 ohms or more is
+// cut to its first figures: whatever they are, it is too large for any resistor.
 std::variant<Decimal, ParseError> decimalOfDigits(std::string_view digits, int exponent)
 {
     digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
@@ -288,8 +340,14 @@ std::variant<Decimal, ParseError> decimalOfDigits(std::string_view digits, int e
     }
     if (digits.empty())
         return Decimal {};
-    if (digits.size() > static_cast<std::size_t>(MaxSignificantDigits))
-        return ParseError::TooLong;
+    if (digits.size() > static_cast<std::size_t>(MaxSignificantDigits)) {
+        const int place = static_cast<int>(digits.size()) + exponent;
+        if (place <= MaxSignificantDigits)
+            return ParseError::TooLong;
+        const std::size_t dropped = digits.size() - static_cast<std::size_t>(MaxSignificantDigits);
+        return decimalOfDigits(digits.substr(0, digits.size() - dropped),
+                               exponent + static_cast<int>(dropped));
+    }
     std::uint64_t significand = 0;
     for (char c : digits)
         significand = significand * 10 + static_cast<std::uint64_t>(c - '0');
@@ -339,16 +397,42 @@ int figuresOf(Decimal d)
     return figures;
 }
 
+std::string symbolsOf(std::string_view text)
+{
+    std::string symbols;
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (const Word *w = wordAt(text, pos)) {
+            symbols += w->symbols;
+            pos += w->text.size();
+        } else {
+            appendSymbols(symbols, nextCodePoint(text, pos));
+        }
+    }
+    return symbols;
+}
+
+std::string_view trimmed(std::string_view s)
+{
+    constexpr std::string_view Around = " \n";
+    s.remove_prefix(std::min(s.find_first_not_of(Around), s.size()));
+    s.remove_suffix(s.size() - std::min(s.find_last_not_of(Around) + 1, s.size()));
+    return s;
+}
+
 std::variant<Decimal, ParseError> parseOhms(std::string_view text)
 {
     if (text.size() > MaxTypedBytes)
         return ParseError::TooLong;
-    const std::string symbols = symbolsOf(text);
+    return parseOhmsSymbols(symbolsOf(text));
+}
+
+std::variant<Decimal, ParseError> parseOhmsSymbols(std::string_view symbols)
+{
     std::string_view s = trimmed(symbols);
     if (s.empty())
         return ParseError::Empty;
     const bool negative = s.starts_with('-');
-    if (negative) {
+    if (negative || s.starts_with('+')) {
         s.remove_prefix(1);
         skipBlanks(s);
     }

@@ -46,11 +46,34 @@ enum class ParseError {
     Negative,
 };
 
+// Typed text is first read into symbols: printable ASCII as itself (full-width forms too), every
+// space as one blank, a line end as '\n', the signs below as one byte each, the Korean unit words
+// as the letters they stand for, and anything else as a symbol no rule accepts.
+namespace symbol {
+inline constexpr char Ohm = '\x01'; // the ohm signs and "옴"
+inline constexpr char Unknown = '\x02';
+inline constexpr char PlusMinus = '\x03';
+inline constexpr char Degree = '\x04'; // the degree sign, and the first half of ℃
+} // namespace symbol
+
+// UTF-8 text, any bytes, as symbols.
+std::string symbolsOf(std::string_view text);
+// Symbols without the blanks and line ends around them.
+std::string_view trimmed(std::string_view symbols);
+// The leading digits, taken off `s`; the leading blanks, dropped from it.
+std::string_view takeDigits(std::string_view &s);
+void skipBlanks(std::string_view &s);
+// ASCII letters in lower case.
+std::string lowerCase(std::string_view s);
+
 // A typed resistance (UTF-8, any bytes) as an exact decimal in ohms, or why it was refused.
-// Accepted: "4700", "4 700", "4,700" (groups of three), full-width forms and any space, a point
-// fraction, a prefix R k K M G T u n p (m refused), Ω, ㏀, ㏁, "ohm(s)", and the letter code
-// "4K7", "47R0", "R47".
+// Accepted: "4700", "4 700", "4,700" (groups of three), full-width forms and any space, a sign, a
+// point fraction or a trailing point, a prefix R k K M G T u n p, SPICE's MEG, Ω, ㏀, ㏁,
+// "ohm(s)", 옴, 킬로(옴), 메가(옴), 기가(옴), and the letter code "4K7", "47R0", "R47". Milli only
+// before an ohm unit ("100 mΩ"): alone, m is refused as a likely typo for M.
 std::variant<Decimal, ParseError> parseOhms(std::string_view text);
+// The same on text already read as symbols, of any length.
+std::variant<Decimal, ParseError> parseOhmsSymbols(std::string_view symbols);
 
 // A decimal in ohms as the value box writes it ("4.7 ㏀", "99 GΩ", "0.47 Ω"); past 999 GΩ the
 // giga unit takes more whole digits ("1000 GΩ").

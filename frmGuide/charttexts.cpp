@@ -4,8 +4,9 @@
 #include <string_view>
 #include <utility>
 
-#include "engine/explain.h"
+#include "engine/marking.h"
 #include "engine/reader.h"
+#include "engine/valuetext.h"
 #include "platform/convert.h"
 
 // The chart's texts, derived from the colour table and read through the reader itself, so that
@@ -39,19 +40,16 @@ QString multiplierText(int exponent)
         .arg(toQString(Prefixes[std::size_t(exponent / 3)]));
 }
 
-QString orDash(const std::optional<std::string_view> &s)
+QString orDash(std::optional<int> tempcoPpm)
 {
-    return toQString(s.value_or(Dash));
+    return toQString(tempcoText(tempcoPpm.value_or(NoTempco)));
 }
 
-// "±5.00 ％, J" is the percentage and the letter printed on parts lists.
-std::pair<QString, QString> splitTolerance(std::string_view tolerance)
+// The percentage and the letter printed on parts lists, each in its own column.
+std::pair<QString, QString> splitTolerance(std::optional<Tolerance> tolerance)
 {
-    const QString t = toQString(tolerance);
-    const qsizetype comma = t.indexOf(u',');
-    if (comma < 0)
-        return {t, QString()};
-    return {t.left(comma).trimmed(), t.mid(comma + 1).trimmed()};
+    const Tolerance t = tolerance.value_or(NoTolerance);
+    return {toQString(tolerancePercent(t)), t.letter != 0 ? QString(QChar(t.letter)) : QString()};
 }
 
 QString superscript(int n)
@@ -62,35 +60,21 @@ QString superscript(int n)
     return s;
 }
 
-// Feeds the example's codes to the reader itself, so the chart shows what a reading shows.
-class ExampleView : public ReaderView
+// The example read as the reader reads it, so the chart shows what a reading shows.
+struct ExampleReading
 {
-public:
-    Band band = Band::A;
     QString value;
     QString tolerance;
-
-    std::optional<Kind> selectedKind() const override { return Kind::FourBands; }
-    std::optional<Band> selectedBand() const override { return band; }
-    void setResultText(ResultBox box, std::string_view t) override
-    {
-        if (box == ResultBox::Value)
-            value = toQString(t);
-        else if (box == ResultBox::Tolerance)
-            tolerance = toQString(t);
-    }
 };
 
-ExampleView readExample()
+ExampleReading readExample()
 {
-    ExampleView view;
-    Reader reader(view);
-    reader.BaseValueShow(defaultResistor(Kind::FourBands));
-    for (std::size_t i = 0; i < ChartExampleCodes.size(); ++i) {
-        view.band = AllBands[i];
-        reader.SelectColorValue(std::to_string(ChartExampleCodes[i]));
-    }
-    return view;
+    BandValues bands = defaultResistor(Kind::FourBands).values;
+    for (std::size_t i = 0; i < ChartExampleCodes.size(); ++i)
+        bands[i] = BandValue(ChartExampleCodes[i]);
+    const Reading r = readBands(Kind::FourBands, bands);
+    return {toQString(ohmsText(decimalOf(r.value.value_or(0)))),
+            toQString(shortTolerance(r.tolerance.value_or(NoTolerance)))};
 }
 
 } // namespace
@@ -102,14 +86,13 @@ QList<ColourChartRow> colourChartRows()
         // The reader gives code 9 in the tolerance band ±20 ％ because there it stands for a
         // missing band; a white band itself carries no tolerance, so the text goes to the
         // no-colour row and white shows none.
-        const std::string_view tolerance
-            = c.code == NoColourCode ? Dash : c.tolerance.value_or(Dash);
-        const auto [percent, letter] = splitTolerance(tolerance);
+        const auto [percent, letter]
+            = splitTolerance(c.code == NoColourCode ? NoTolerance : c.tolerance);
         rows.append({toQString(c.koreanName), platform::toQColor(colourNumber(c.rgb)),
                      c.digit < 0 ? toQString(Dash) : QString::number(c.digit),
-                     multiplierText(c.multiplierExponent), percent, letter, orDash(c.tempco)});
+                     multiplierText(c.multiplierExponent), percent, letter, orDash(c.tempcoPpm)});
     }
-    const auto [percent, letter] = splitTolerance(Colours[NoColourCode].tolerance.value_or(Dash));
+    const auto [percent, letter] = splitTolerance(Colours[NoColourCode].tolerance);
     rows.append({toQString(NoColourName), QColor(), toQString(Dash), toQString(Dash), percent,
                  letter, toQString(Dash)});
     return rows;
@@ -117,26 +100,25 @@ QList<ColourChartRow> colourChartRows()
 
 QString colourChartExample()
 {
-    const ExampleView reading = readExample();
+    const ExampleReading reading = readExample();
     QString digits;
     for (std::size_t i = 0; i < 2; ++i)
         digits += QString::number(Colours[std::size_t(ChartExampleCodes[i])].digit);
     const int exponent = Colours[std::size_t(ChartExampleCodes[2])].multiplierExponent;
     return QStringLiteral("%1 × 10%2 = %3 %4")
-        .arg(digits, superscript(exponent), reading.value,
-             toQString(shortTolerance(reading.tolerance.toStdString())));
+        .arg(digits, superscript(exponent), reading.value, reading.tolerance);
 }
 
 QStringList colourChartContributions()
 {
-    const ExampleView reading = readExample();
+    const ExampleReading reading = readExample();
     const auto colour
         = [](std::size_t band) { return Colours[std::size_t(ChartExampleCodes[band])]; };
     return {
         QString::number(colour(0).digit),
         QString::number(colour(1).digit),
         QStringLiteral("× 10") + superscript(colour(2).multiplierExponent),
-        toQString(shortTolerance(reading.tolerance.toStdString())),
+        reading.tolerance,
     };
 }
 

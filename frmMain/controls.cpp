@@ -25,6 +25,7 @@
 // connections to the named handlers.
 namespace ui {
 
+using bandalyx::ResultBox;
 using platform::Shape;
 
 namespace {
@@ -89,6 +90,7 @@ void createResultControls(frmMain &w, TabChain &tabs)
     w.Picture2 = named(new platform::PictureBox(w.Frame4), "Picture2", MainLayout::Picture2Rect);
     tabs.add(w.Picture2, MainLayout::Picture2Tab);
     w.Picture2->setFocusPolicy(Qt::TabFocus);
+    w.Picture2->installEventFilter(&w);
     platform::showToolTipOnKeyboardFocus(w.Picture2);
     // Through QIcon, so a high-DPI screen gets the image drawn at its pixel ratio.
     w.Picture2->setPicture(QIcon(QStringLiteral(":/resistor.png"))
@@ -138,9 +140,15 @@ void frmMain::createControls()
     createColourButtons(*this, tabs);
     createOptions(*this, tabs);
     createResultControls(*this, tabs);
-    // A typed value is read on Enter; the balloon under the box says why one was not applied.
-    m_valueMessage = new platform::Balloon(Text1, client);
-    Text1->installEventFilter(this);
+    // Typed text is read on Enter; the balloon under a box says why it was not applied, until
+    // the text is edited again.
+    for (const auto &row : MainLayout::TextBoxes) {
+        QLineEdit *box = this->*row.member;
+        const auto which = ResultBox(&row - MainLayout::TextBoxes.data());
+        m_boxMessages[std::size_t(which)] = new platform::Balloon(box, client);
+        box->installEventFilter(this);
+        connect(box, &QLineEdit::textEdited, this, [this, which] { hideBoxMessage(which); });
+    }
     // Enter clicks the focused button, as Space does.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(true);

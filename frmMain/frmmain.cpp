@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -24,26 +25,11 @@ using namespace bandalyx;
 using platform::Shape;
 using platform::toQString;
 
-namespace {
-
-void showPlain(Shape *shape)
-{
-    shape->setFillStyle(Shape::FillStyle::None);
-    shape->setBackStyle(Shape::BackStyle::Opaque);
-}
-
-void showNoColour(Shape *shape)
-{
-    shape->setFillStyle(Shape::FillStyle::DiagonalCross);
-    shape->setBackStyle(Shape::BackStyle::Transparent);
-}
-
-} // namespace
-
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     createControls();
+    QAccessible::installActivationObserver(this);
     Form_Load();
     // Only now does the menu bar hold its captions and so have its real height, which the
     // client area is placed below.
@@ -52,6 +38,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 
 frmMain::~frmMain()
 {
+    QAccessible::removeActivationObserver(this);
     // The other windows have no owner, so they are ours to free.
     delete m_about.data();
     delete m_guide.data();
@@ -163,7 +150,10 @@ std::optional<Band> frmMain::selectedBand() const
 
 void frmMain::setResultText(ResultBox box, std::string_view text)
 {
-    (this->*MainLayout::TextBoxes[static_cast<std::size_t>(box)].member)->setText(toQString(text));
+    // Setting the same text again costs a box its cursor and undo history, and the click time.
+    QLineEdit *edit = resultBox(box);
+    if (const QString shown = toQString(text); edit->text() != shown)
+        edit->setText(shown);
 }
 
 void frmMain::SelectColorValue(const QString &code)
@@ -186,8 +176,25 @@ void frmMain::ResultValueShow()
     explainReading();
 }
 
+// The explanations are made when a tooltip asks for them, not on every click; a screen reader,
+// which may read the picture's description at any time, gets it at once.
 void frmMain::explainReading()
 {
+    m_explained = false;
+    if (QAccessible::isActive())
+        showExplanation();
+}
+
+// A screen reader that starts now reads the picture's description at once.
+void frmMain::accessibilityActiveChanged(bool active)
+{
+    if (active)
+        showExplanation();
+}
+
+void frmMain::showExplanation()
+{
+    m_explained = true;
     const Explanation e = explain(m_reader, selectedKind());
     QString value = toQString(e.value);
     if (!e.nearest.empty())
@@ -196,70 +203,6 @@ void frmMain::explainReading()
     Text2->setToolTip(toQString(e.range));
     Picture2->setToolTip(toQString(e.directions));
     Picture2->setAccessibleDescription(Picture2->toolTip());
-}
-
-// A screen reader hears the band's letter and the colour the reading gives it.
-void frmMain::describeBand(Band band)
-{
-    const BandRow &row = MainLayout::bandRow(band);
-    QString name = (this->*row.letter)->text();
-    const std::optional<long long> code = m_reader.state().band(band).number();
-    const std::optional<Kind> kind = selectedKind();
-    if (code && *code >= 0 && *code < ColourCount) {
-        const bool noColour
-            = kind && roleOf(*kind, band) == Role::Tolerance && *code == NoColourCode;
-        name += u' ' + toQString(noColour ? NoColourName : Colours[std::size_t(*code)].koreanName);
-    }
-    (this->*row.shape)->setAccessibleName(name);
-}
-
-void frmMain::BaseColorShow(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d,
-                            std::int32_t e, const QString &f)
-{
-    const std::array<std::int32_t, BandCount> colours {a, b, c, d, e, f.toInt()};
-    for (const BandRow &row : MainLayout::Bands) {
-        (this->*row.shape)->setBackColor(colours[std::size_t(index(row.band))]);
-        describeBand(row.band);
-    }
-
-    const std::optional<Kind> kind = selectedKind();
-    if (!kind)
-        return;
-    // A band the kind lacks keeps its place and is only hidden.
-    for (const BandRow &row : MainLayout::Bands) {
-        const bool used = roleOf(*kind, row.band) != Role::None;
-        if (used) {
-            platform::placeInTwips(this->*row.shape, MainLayout::bandRect(*kind, row.band));
-            platform::placeInTwips(this->*row.letter, MainLayout::letterRect(*kind, row.band));
-        }
-        (this->*row.shape)->setVisible(used);
-        (this->*row.letter)->setVisible(used);
-    }
-}
-
-void frmMain::SelectColorShow(int code)
-{
-    if (code < 0 || code >= ColourCount)
-        return;
-    if (const std::optional<Band> band = selectedBand())
-        paintBand(*band, code);
-}
-
-// Code 9 is drawn as no colour in the band that stands for it while that band is being set;
-// any other code brings such a band back to the plain style.
-void frmMain::paintBand(Band band, int code)
-{
-    Shape *shape = this->*MainLayout::bandRow(band).shape;
-    const int noColourBand = noColourBandOf(band);
-    if (noColourBand != 0 && code == NoColourCode
-        && m_reader.state().NoColourBand == noColourBand) {
-        showNoColour(shape);
-    } else {
-        if (noColourBand != 0)
-            showPlain(shape);
-        shape->setBackColor(colourNumberOf(code));
-    }
-    describeBand(band);
 }
 
 void frmMain::CmdSelectShow(const CodeSet &enabled)
@@ -282,21 +225,9 @@ void frmMain::kindChosen(const KindOptionRow &row)
 void frmMain::resetToDefault(Kind kind)
 {
     const DefaultResistor r = defaultResistor(kind);
-    const auto &v = r.values;
-    BaseValueShow(v[0], v[1], v[2], v[3], v[4], QString::fromStdString(v[5].text()));
-    const auto &c = r.colours;
-    BaseColorShow(c[0], c[1], c[2], c[3], c[4], QString::number(c[5]));
-}
-
-// Undoes a no-colour hatch left on the bands that can carry one.
-void frmMain::showPlainBands()
-{
-    for (const BandRow &row : MainLayout::Bands) {
-        if (noColourBandOf(row.band) != 0) {
-            showPlain(this->*row.shape);
-            describeBand(row.band);
-        }
-    }
+    m_reader.BaseValueShow(r);
+    explainReading();
+    showColours(r.colours);
 }
 
 void frmMain::KindDefaultShow()
@@ -322,23 +253,6 @@ void frmMain::bandChosen(const BandOptionRow &row)
         showNineAsNoColour(noColourBandOf(row.band));
     else if (!row.resetsNineFirst)
         showNineAsWhite();
-}
-
-void frmMain::showNineAsWhite()
-{
-    m_reader.setNoColourBand(0);
-    (this->*MainLayout::buttonOf(NoColourCode).member)
-        ->setText(toQString(Colours[NoColourCode].caption));
-    Shape *swatch = this->*MainLayout::swatchOf(NoColourCode).member;
-    swatch->setBackColor(colourNumberOf(NoColourCode));
-    showPlain(swatch);
-}
-
-void frmMain::showNineAsNoColour(int noColourBand)
-{
-    m_reader.setNoColourBand(noColourBand);
-    (this->*MainLayout::buttonOf(NoColourCode).member)->setText(toQString(NoColourCaption));
-    showNoColour(this->*MainLayout::swatchOf(NoColourCode).member);
 }
 
 void frmMain::colourClicked(int code)

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
@@ -32,7 +33,9 @@ struct KindOptionRow;
 struct BandOptionRow;
 
 // The reader window: the kind, band and colour choices, the resistor drawing and the results.
-class frmMain : public QMainWindow, public bandalyx::ReaderView
+class frmMain : public QMainWindow,
+                public bandalyx::ReaderView,
+                private QAccessible::ActivationObserver
 {
     Q_OBJECT
 
@@ -115,8 +118,8 @@ private:
     void Command11_Click();
     void Command12_Click();
     void Command13_Click();
-    void Text1_KeyPress(int key);
-    void Text1_LostFocus();
+    void resultBoxKeyPress(bandalyx::ResultBox box, int key);
+    void resultBoxLostFocus(bandalyx::ResultBox box);
     void mnuDecode_Click();
     void mnuAbout_Click();
 
@@ -127,21 +130,27 @@ private:
     void bandChosen(const BandOptionRow &row);
     void colourClicked(int code);
     void resetToDefault(bandalyx::Kind kind);
+    void showColours(const std::array<std::int32_t, bandalyx::BandCount> &colours);
     void showPlainBands();
     void explainReading();
+    void showExplanation();
+    void accessibilityActiveChanged(bool active) override;
     void describeBand(bandalyx::Band band);
-    void paintBand(bandalyx::Band band, int code);
-    void applyTypedValue();
-    void showReadValue();
-    void hideValueMessage();
+    void paintBand(bandalyx::Band band, int code, bool noColour);
+    QLineEdit *resultBox(bandalyx::ResultBox box) const;
+    void applyTyped(bandalyx::ResultBox box);
+    void showReading(bandalyx::ResultBox box);
+    void hideBoxMessage(bandalyx::ResultBox box);
     void showNineAsWhite();
     void showNineAsNoColour(int noColourBand);
     void createGuideWindow();
 
     bandalyx::Reader m_reader {*this};
+    bool m_explained = false; // the tooltips explain the last reading
     QPointer<frmGuide> m_guide;
     QPointer<frmAbout> m_about;
-    platform::Balloon *m_valueMessage = nullptr; // why a typed value was not applied
+    // Why a value, tolerance or coefficient typed into a result box was not applied.
+    std::array<platform::Balloon *, bandalyx::ResultBoxCount> m_boxMessages {};
 };
 
 } // namespace ui

@@ -198,7 +198,7 @@ struct MainLayout
     }};
 
     // In the order of the reader's result boxes: value, tolerance, tempco.
-    static constexpr std::array<TextBoxRow, 3> TextBoxes {{
+    static constexpr std::array<TextBoxRow, bandalyx::ResultBoxCount> TextBoxes {{
         {&frmMain::Text1, "Text1", &frmMain::Label1, {1080, 1800, 1695, 270}, 24},
         {&frmMain::Text2, "Text2", &frmMain::Label2, {1080, 2040, 1695, 270}, 25},
         {&frmMain::Text3, "Text3", &frmMain::Label3, {1080, 2280, 1695, 270}, 26},

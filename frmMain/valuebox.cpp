@@ -4,87 +4,126 @@
 #include <QKeyEvent>
 
 #include "engine/encode.h"
+#include "engine/marking.h"
 #include "frmMain/layout.h"
 #include "platform/balloon.h"
 #include "platform/convert.h"
 
-// The value box also takes a typed value: Enter sets the colours of the value bands, a value the
+// The result boxes also take typed text: Enter sets the bands it names (a value or a whole
+// marking in the value box, a tolerance or a temperature coefficient in the others), text the
 // kind cannot show is refused with a note under the box, and Escape or leaving the box puts the
-// reading back.
+// reading back. A box never keeps showing what the bands do not say.
 namespace ui {
 
 using namespace bandalyx;
 using platform::toQString;
 
+namespace {
+
+// The bands typed text sets, or a note saying why none.
+struct Typed
+{
+    BandCodes codes {};
+    std::string message;
+};
+
+Typed readTyped(ResultBox box, const std::string &text, Kind kind)
+{
+    if (box == ResultBox::Value) {
+        TypedValue typed = readTypedValue(text, kind);
+        return {typed.codes, std::move(typed.message)};
+    }
+    const ValueBands bands = valueBandsOf(kind);
+    const bool tolerance = box == ResultBox::Tolerance;
+    TypedMark mark = tolerance ? readTypedTolerance(text, kind) : readTypedTempco(text, kind);
+    Typed typed {{}, std::move(mark.message)};
+    if (mark.code)
+        typed.codes[std::size_t(index(tolerance ? bands.tolerance : *bands.tempco))] = mark.code;
+    return typed;
+}
+
+} // namespace
+
+QLineEdit *frmMain::resultBox(ResultBox box) const
+{
+    return this->*MainLayout::TextBoxes[std::size_t(box)].member;
+}
+
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != Text1)
-        return QMainWindow::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-            Text1_KeyPress(key);
-            return true;
+    // A tooltip, or a focus that may show one, asks for the explanations.
+    if ((event->type() == QEvent::ToolTip || event->type() == QEvent::FocusIn) && !m_explained)
+        showExplanation();
+    for (const ResultBox box : {ResultBox::Value, ResultBox::Tolerance, ResultBox::Tempco}) {
+        if (watched != resultBox(box))
+            continue;
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+                resultBoxKeyPress(box, key);
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut
+                   && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
+            // Not for the box's own context menu, whose Paste edits the box.
+            resultBoxLostFocus(box);
         }
-    } else if (event->type() == QEvent::FocusOut
-               && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
-        // Not for the box's own context menu, whose Paste edits the box.
-        Text1_LostFocus();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-// A typed value: Enter sets the value bands' colours, Escape puts the reading back.
-void frmMain::Text1_KeyPress(int key)
+// Enter sets the bands the typed text names, Escape puts the reading back.
+void frmMain::resultBoxKeyPress(ResultBox box, int key)
 {
     if (key == Qt::Key_Escape)
-        showReadValue();
+        showReading(box);
     else
-        applyTypedValue();
+        applyTyped(box);
 }
 
-// The box never keeps showing a value the bands do not hold.
-void frmMain::Text1_LostFocus()
+void frmMain::resultBoxLostFocus(ResultBox box)
 {
-    showReadValue();
+    showReading(box);
 }
 
-void frmMain::applyTypedValue()
+void frmMain::applyTyped(ResultBox box)
 {
     const std::optional<Kind> kind = selectedKind();
-    if (!kind)
+    QLineEdit *edit = resultBox(box);
+    if (!kind || edit->text() == toQString(m_reader.shownText(box)))
         return;
-    const TypedValue typed = readTypedValue(Text1->text().toStdString(), *kind);
-    if (!typed.applies()) {
+    const Typed typed = readTyped(box, edit->text().toStdString(), *kind);
+    if (!typed.message.empty()) {
         // The typed text stays for the user to mend; nothing else changes.
-        Text1->setAccessibleDescription(toQString(typed.message));
-        m_valueMessage->showMessage(toQString(typed.message));
+        edit->setAccessibleDescription(toQString(typed.message));
+        m_boxMessages[std::size_t(box)]->showMessage(toQString(typed.message));
         return;
     }
-    hideValueMessage();
-    // Band by band, as colour clicks would set them; the tolerance and tempco bands and the
-    // selected band stay as they are.
+    hideBoxMessage(box);
+    // Band by band, as colour clicks would set them; the selected band stays as it is. A typed
+    // tolerance of code 9 means the resistor has no tolerance band.
     for (const BandRow &row : MainLayout::Bands) {
         if (const std::optional<int> code = typed.codes[std::size_t(index(row.band))]) {
-            m_reader.setBand(row.band, std::to_string(*code));
-            paintBand(row.band, *code);
+            m_reader.setBand(row.band, *code);
+            paintBand(row.band, *code,
+                      *code == NoColourCode && roleOf(*kind, row.band) == Role::Tolerance);
         }
     }
     ResultValueShow();
 }
 
-void frmMain::showReadValue()
+void frmMain::showReading(ResultBox box)
 {
-    hideValueMessage();
-    const QString read = toQString(m_reader.state().ValueText);
-    if (Text1->text() != read)
-        Text1->setText(read);
+    hideBoxMessage(box);
+    const QString read = toQString(m_reader.shownText(box));
+    if (resultBox(box)->text() != read)
+        resultBox(box)->setText(read);
 }
 
-void frmMain::hideValueMessage()
+void frmMain::hideBoxMessage(ResultBox box)
 {
-    m_valueMessage->hide();
-    Text1->setAccessibleDescription(QString());
+    m_boxMessages[std::size_t(box)]->hide();
+    resultBox(box)->setAccessibleDescription(QString());
 }
 
 } // namespace ui

@@ -13,6 +13,7 @@
 
 #include "engine/encode.h"
 #include "engine/explain.h"
+#include "engine/marking.h"
 #include "engine/nearest.h"
 #include "engine/reader.h"
 #include "engine/reversal.h"
@@ -104,12 +105,22 @@ bool isValueText(std::string_view s)
     return false;
 }
 
-bool isTableText(std::string_view s, std::optional<std::string_view> ColourCode::*column)
+bool isToleranceText(std::string_view s)
 {
     if (s.empty() || s == Dash)
         return true;
     for (const ColourCode &c : Colours)
-        if (c.*column && *(c.*column) == s)
+        if (c.tolerance && toleranceText(*c.tolerance) == s)
+            return true;
+    return false;
+}
+
+bool isTempcoText(std::string_view s)
+{
+    if (s.empty() || s == Dash)
+        return true;
+    for (const ColourCode &c : Colours)
+        if (c.tempcoPpm && tempcoText(*c.tempcoPpm) == s)
             return true;
     return false;
 }
@@ -152,8 +163,8 @@ void readerProgram(Input &in)
             break;
         }
         check(isValueText(view.boxes[0]), "value", view.boxes[0]);
-        check(isTableText(view.boxes[1], &ColourCode::tolerance), "tolerance", view.boxes[1]);
-        check(isTableText(view.boxes[2], &ColourCode::tempco), "tempco", view.boxes[2]);
+        check(isToleranceText(view.boxes[1]), "tolerance", view.boxes[1]);
+        check(isTempcoText(view.boxes[2]), "tempco", view.boxes[2]);
     }
 }
 
@@ -193,9 +204,15 @@ void typedValue(std::string_view text)
             check(typed.codes == BandCodes {}, "refused codes", typed.message);
             continue;
         }
-        check(ohms != nullptr, "accepted", std::string(text));
+        // A plain value is read as itself; a marking adds bands but never changes the value.
+        check(!ohms || typed.ohms == *ohms, "accepted", std::string(text));
         const std::string shown = readThrough(kind, typed.codes);
-        check(shown == ohmsText(*ohms), "round trip", shown);
+        check(shown == ohmsText(typed.ohms), "round trip", shown);
+    }
+    // A typed tolerance or coefficient sets an offered code, or says why not.
+    for (Kind kind : AllKinds) {
+        for (const TypedMark &mark : {readTypedTolerance(text, kind), readTypedTempco(text, kind)})
+            check(mark.code.has_value() != !mark.message.empty(), "mark", mark.message);
     }
 }
 
@@ -222,7 +239,7 @@ void bothEnds(Input &in)
     std::uint64_t ohms = 0;
     for (int i = 0; i < 8; ++i)
         ohms = ohms << 8 | in.byte();
-    nearestStandardLine(ohms, in.text());
+    nearestStandardLine(ohms, static_cast<std::int16_t>(in.byte() | in.byte() << 8));
 }
 
 } // namespace

@@ -11,6 +11,7 @@ Shape::Shape(QWidget *parent) : QWidget(parent)
     // Clicks reach whatever lies beneath, as on a painted rectangle.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent, m_backStyle == BackStyle::Opaque);
 }
 
 void Shape::setBackColor(std::int32_t colourNumber)
@@ -26,6 +27,8 @@ void Shape::setBackStyle(BackStyle style)
     if (style == m_backStyle)
         return;
     m_backStyle = style;
+    // An opaque shape covers what lies beneath: a new colour repaints the shape alone.
+    setAttribute(Qt::WA_OpaquePaintEvent, style == BackStyle::Opaque);
     update();
 }
 

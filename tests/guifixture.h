@@ -16,7 +16,7 @@
 #include "frmMain/frmmain.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
-#include "tools/imagecompare.h"
+#include "resources/art/imagecompare.h"
 
 // What the GUI tests share: the windows and their controls by name, the reader window driven as
 // a user drives it, and what a user sees in the pixels. A renamed control or window class is
@@ -132,6 +132,15 @@ inline bool looksHatched(const QWidget *shape)
     return looksHatched(container->grab().toImage(), beneath, shape->geometry());
 }
 
+// A widget's tooltip as a user gets it, by resting the mouse on the widget.
+inline QString tooltipOf(QWidget *w)
+{
+    const QPoint at = w->rect().center();
+    QHelpEvent hover(QEvent::ToolTip, at, w->mapToGlobal(at));
+    QApplication::sendEvent(w, &hover);
+    return w->toolTip();
+}
+
 // The reader window driven as a user drives it: kinds and bands chosen by their captions
 // ("5색", "D"), colours by code, and what it shows read back.
 class ReaderWindow : public MainWindow
@@ -213,10 +222,11 @@ public:
         QVERIFY2(b->isEnabled(), qPrintable(CodeNames[code] + " is disabled"));
         QTest::mouseClick(b, Qt::LeftButton);
     }
-    // Types into the value box, as a user would after clicking it, and ends with `key`.
-    void typeValue(const QString &text, Qt::Key key = Qt::Key_Return)
+    // Types into a result box (0: value, 1: tolerance, 2: tempco), as a user would after
+    // clicking it, and ends with `key` (none: the text is left as typed).
+    void typeValue(const QString &text, Qt::Key key = Qt::Key_Return, int n = 0)
     {
-        QLineEdit *box = resultBox(0);
+        QLineEdit *box = resultBox(n);
         QTest::mouseClick(box, Qt::LeftButton);
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         // Key by key, as typed text; QTest's own helper knows only ASCII keys.
@@ -224,13 +234,17 @@ public:
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
             QApplication::sendEvent(box, &press);
         }
-        QTest::keyClick(box, key);
+        if (key != Qt::Key_unknown)
+            QTest::keyClick(box, key);
     }
-    // The message under the value box, when it shows one.
+    // The message under a result box, when one shows.
     QString valueMessage() const
     {
-        const auto *balloon = findChild<QLabel *>(QStringLiteral("balloon"));
-        return balloon && balloon->isVisible() ? balloon->text() : QString();
+        for (const QLabel *balloon : findChildren<QLabel *>(QStringLiteral("balloon"))) {
+            if (balloon->isVisible())
+                return balloon->text();
+        }
+        return QString();
     }
     // What a user does, a word a step: a kind or band caption, a colour name, or "reset".
     void play(const QString &steps)

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/encode.h"
-#include "engine/explain.h"
+#include "engine/marking.h"
 #include "engine/reader.h"
 #include "tests/readerfixture.h"
 
@@ -19,6 +19,10 @@ private slots:
     void everyValueComesBack();
     void messages_data();
     void messages();
+    void markings_data();
+    void markings();
+    void typedMarks_data();
+    void typedMarks();
 };
 
 void TestEncode::everyValueComesBack_data()
@@ -91,12 +95,16 @@ void TestEncode::messages_data()
     QTest::newRow("negative") << "−4.7k" << 4 << "저항값은 음수일 수 없습니다." + positive;
     QTest::newRow("below, 4 bands")
         << "9.9" << 4 << "너무 작은 값입니다. 4색 저항은 10 \u2126부터 나타냅니다.";
-    QTest::newRow("below, 5 bands")
-        << "99" << 5 << "너무 작은 값입니다. 5색 저항은 100 \u2126부터 나타냅니다.";
+    QTest::newRow("below, 5 bands, yet 4 bands show it")
+        << "99" << 5
+        << "너무 작은 값입니다. 5색 저항은 100 \u2126부터 나타냅니다. 4색 저항으로는 나타낼 수 "
+           "있습니다.";
     QTest::newRow("below before figures")
         << "4.75" << 4 << "너무 작은 값입니다. 4색 저항은 10 \u2126부터 나타냅니다.";
-    QTest::newRow("above, 4 bands")
-        << "100G" << 4 << "너무 큰 값입니다. 4색 저항은 99 G\u2126까지 나타냅니다.";
+    QTest::newRow("above, 4 bands, yet 5 and 6 bands show it")
+        << "100G" << 4
+        << "너무 큰 값입니다. 4색 저항은 99 G\u2126까지 나타냅니다. 5색, 6색 저항으로는 나타낼 "
+           "수 있습니다.";
     QTest::newRow("above before figures, 6 bands")
         << "999.5G" << 6 << "너무 큰 값입니다. 6색 저항은 999 G\u2126까지 나타냅니다.";
     QTest::newRow("three figures on 4 bands")
@@ -115,6 +123,29 @@ void TestEncode::messages_data()
         << "4 753" << 5
         << "유효 숫자가 4자리입니다. 5색 저항은 3자리까지 나타냅니다. 어느 종류로도 나타낼 수 "
            "없습니다. 5색에서 가까운 값: 4.75 ㏀, 4.76 ㏀";
+    QTest::newRow("two multipliers are no unit")
+        << "4k7k" << 4 << "값으로 읽을 수 없습니다." + examples;
+    QTest::newRow("a real milliohm value is too small")
+        << "100m\u2126" << 4 << "너무 작은 값입니다. 4색 저항은 10 \u2126부터 나타냅니다.";
+    QTest::newRow("many figures, far too large")
+        << "9999999999999999999999G" << 6
+        << "너무 큰 값입니다. 6색 저항은 999 G\u2126까지 나타냅니다.";
+    QTest::newRow("a line break is no thousands separator")
+        << "1\n110" << 4 << "값으로 읽을 수 없습니다." + examples;
+    QTest::newRow("a marking's tolerance no colour has")
+        << "4.7k 3%" << 4
+        << "±3 ％ 허용오차를 나타내는 색이 없습니다. 4색 저항의 허용오차: ±0.05 ％(A), "
+           "±0.1 ％(B), ±0.25 ％(C), ±0.5 ％(D), ±1 ％(F), ±2 ％(G), ±5 ％(J), ±10 ％(K), "
+           "±20 ％(M)";
+    QTest::newRow("a marking's coefficient on 4 bands")
+        << "10K F 50ppm" << 4
+        << "4색 저항에는 온도계수 띠가 없습니다. 온도계수는 6색 저항에만 있습니다.";
+    QTest::newRow("a marking's coefficient no colour has")
+        << "10K F 20ppm" << 6
+        << "20 ppm/℃ 온도계수를 나타내는 색이 없습니다. 6색 저항의 온도계수: 1, 5, 10, 15, 25, "
+           "50, 100 ppm/℃";
+    QTest::newRow("a marking without a value")
+        << "5%" << 4 << "값으로 읽을 수 없습니다." + examples;
 }
 
 // A refused value sets no band.
@@ -127,6 +158,123 @@ void TestEncode::messages()
     const TypedValue typed = readTypedValue(text.toStdString(), kindOf(bands));
     QCOMPARE(QString::fromStdString(typed.message), message);
     QVERIFY(typed.codes == BandCodes {});
+}
+
+// Band codes A to F, -1 for a band the text leaves alone.
+using Codes = QList<int>;
+
+void TestEncode::markings_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<Codes>("codes");
+
+    QTest::newRow("letter code and letter") << "4K7J" << 4 << Codes {4, 7, 2, 10, -1, -1};
+    QTest::newRow("letter after a blank") << "4K7 J" << 4 << Codes {4, 7, 2, 10, -1, -1};
+    QTest::newRow("percent after a blank") << "4.7k 5%" << 4 << Codes {4, 7, 2, 10, -1, -1};
+    QTest::newRow("plus-minus percent") << "4.7k ±0.5 ％" << 5 << Codes {4, 7, 0, 1, 5, -1};
+    QTest::newRow("M0 then K") << "1M0K" << 4 << Codes {1, 0, 5, 11, -1, -1};
+    QTest::newRow("K is the multiplier where it can be")
+        << "100K" << 4 << Codes {1, 0, 4, -1, -1, -1};
+    QTest::newRow("K after a letter code is the tolerance")
+        << "4K7K" << 4 << Codes {4, 7, 2, 11, -1, -1};
+    QTest::newRow("tolerance and coefficient") << "10K F 50ppm" << 6 << Codes {1, 0, 0, 2, 1, 2};
+    QTest::newRow("coefficient per kelvin") << "10K 100 ppm/K" << 6 << Codes {1, 0, 0, 2, -1, 1};
+    QTest::newRow("no colour") << "470R M" << 4 << Codes {4, 7, 1, 9, -1, -1};
+    QTest::newRow("ohm word") << "470옴" << 4 << Codes {4, 7, 1, -1, -1, -1};
+    QTest::newRow("kilo-ohm word") << "4.7킬로옴" << 4 << Codes {4, 7, 2, -1, -1, -1};
+    QTest::newRow("kilo word") << "4.7킬로" << 4 << Codes {4, 7, 2, -1, -1, -1};
+    QTest::newRow("mega-ohm word") << "2.2메가옴" << 4 << Codes {2, 2, 5, -1, -1, -1};
+    QTest::newRow("mega word") << "2.2메가" << 4 << Codes {2, 2, 5, -1, -1, -1};
+    QTest::newRow("giga-ohm word") << "1기가옴" << 4 << Codes {1, 0, 8, -1, -1, -1};
+    QTest::newRow("SPICE mega") << "10MEG" << 4 << Codes {1, 0, 6, -1, -1, -1};
+    QTest::newRow("SPICE mega, mixed case") << "10Meg" << 4 << Codes {1, 0, 6, -1, -1, -1};
+    QTest::newRow("trailing point") << "47." << 4 << Codes {4, 7, 0, -1, -1, -1};
+    QTest::newRow("plus sign") << "+4.7k" << 4 << Codes {4, 7, 2, -1, -1, -1};
+}
+
+// An accepted marking sets the bands it names, and the value reads back as typed.
+void TestEncode::markings()
+{
+    QFETCH(QString, text);
+    QFETCH(int, bands);
+    QFETCH(Codes, codes);
+
+    const TypedValue typed = readTypedValue(text.toStdString(), kindOf(bands));
+    QVERIFY2(typed.applies(), typed.message.c_str());
+    for (int b = 0; b < BandCount; ++b)
+        QCOMPARE(typed.codes[std::size_t(b)].value_or(-1), codes[b]);
+}
+
+void TestEncode::typedMarks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("tolerance"); // else the temperature coefficient
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<int>("code"); // -1: refused
+    QTest::addColumn<QString>("message"); // how the note begins
+
+    const QString unreadable = "허용오차로 읽을 수 없습니다. 예: 5%, ±1 %, J. 4색 저항의 허용오차: "
+                               "±0.05 ％(A), ±0.1 ％(B), ±0.25 ％(C), ±0.5 ％(D), ±1 ％(F), "
+                               "±2 ％(G), ±5 ％(J), ±10 ％(K), ±20 ％(M)";
+    QTest::newRow("percent") << "1%" << true << 4 << 1 << "";
+    QTest::newRow("plus-minus and a blank") << "±1 %" << true << 4 << 1 << "";
+    QTest::newRow("bare number") << "1" << true << 4 << 1 << "";
+    QTest::newRow("letter") << "F" << true << 4 << 1 << "";
+    QTest::newRow("lower-case letter") << "d" << true << 5 << 5 << "";
+    QTest::newRow("half a percent") << "0.5%" << true << 4 << 5 << "";
+    QTest::newRow("letter D") << "D" << true << 4 << 5 << "";
+    QTest::newRow("as the box shows it") << "±5.00 ％, J" << true << 4 << 10 << "";
+    QTest::newRow("grey, as shown") << "±0.05 ％, A" << true << 6 << 8 << "";
+    QTest::newRow("no colour, as shown") << "±20.00 ％, M" << true << 4 << 9 << "";
+    QTest::newRow("short form") << "±5 ％" << true << 4 << 10 << "";
+    QTest::newRow("no blank before the percent") << "±1.00％" << true << 4 << 1 << "";
+    QTest::newRow("point without fraction") << "±5. %" << true << 4 << 10 << "";
+    QTest::newRow("no whole digits") << "±.5 %" << true << 4 << 5 << "";
+    QTest::newRow("words around") << "XYZ 1%" << true << 4 << -1 << unreadable;
+    QTest::newRow("dash") << "-" << true << 4 << -1 << unreadable;
+    QTest::newRow("empty") << "" << true << 4 << -1 << unreadable;
+    QTest::newRow("finer than a hundredth") << "±0.005 ％" << true << 4 << -1 << unreadable;
+    QTest::newRow("negative") << "±-5 ％" << true << 4 << -1 << unreadable;
+    QTest::newRow("a coefficient") << "100 ppm/℃" << true << 4 << -1 << unreadable;
+    QTest::newRow("letter and percent disagree")
+        << "±1 %, J" << true << 4 << -1 << "±1 ％, J 허용오차를 나타내는 색이 없습니다.";
+    QTest::newRow("no colour for it")
+        << "2.5%" << true << 4 << -1 << "±2.5 ％ 허용오차를 나타내는 색이 없습니다. 4색";
+    QTest::newRow("a hundred percent")
+        << "±100 ％" << true << 4 << -1 << "±100 ％ 허용오차를 나타내는 색이 없습니다.";
+
+    const QString tempcos = "6색 저항의 온도계수: 1, 5, 10, 15, 25, 50, 100 ppm/℃";
+    QTest::newRow("ppm") << "50ppm" << false << 6 << 2 << "";
+    QTest::newRow("per degree Celsius") << "50 ppm/℃" << false << 6 << 2 << "";
+    QTest::newRow("per degree, ASCII C") << "25 ppm/°C" << false << 6 << 3 << "";
+    QTest::newRow("per kelvin") << "50 ppm/K" << false << 6 << 2 << "";
+    QTest::newRow("bare number") << "50" << false << 6 << 2 << "";
+    QTest::newRow("as the box shows it") << "100 ppm/℃" << false << 6 << 1 << "";
+    QTest::newRow("no colour for it")
+        << "20ppm" << false << 6 << -1 << "20 ppm/℃ 온도계수를 나타내는 색이 없습니다. " + tempcos;
+    QTest::newRow("not a coefficient")
+        << "50 ppb" << false << 6 << -1
+        << "온도계수로 읽을 수 없습니다. 예: 50ppm, 50 ppm/℃. " + tempcos;
+    QTest::newRow("no such band on 5 bands")
+        << "50ppm" << false << 5 << -1
+        << "5색 저항에는 온도계수 띠가 없습니다. 온도계수는 6색 저항에만 있습니다.";
+}
+
+void TestEncode::typedMarks()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, tolerance);
+    QFETCH(int, bands);
+    QFETCH(int, code);
+    QFETCH(QString, message);
+
+    const std::string typed = text.toStdString();
+    const TypedMark mark = tolerance ? readTypedTolerance(typed, kindOf(bands))
+                                     : readTypedTempco(typed, kindOf(bands));
+    QCOMPARE(mark.code.value_or(-1), code);
+    QVERIFY2(QString::fromStdString(mark.message).startsWith(message), mark.message.c_str());
+    QCOMPARE(mark.message.empty(), code >= 0);
 }
 
 QTEST_APPLESS_MAIN(TestEncode)

@@ -57,8 +57,6 @@ private slots:
     void noToleranceTextYet();
     void noPlainValue_data();
     void noPlainValue();
-    void toleranceText_data();
-    void toleranceText();
     void exactCodePoints();
     void seriesFollowTheFormula_data();
     void seriesFollowTheFormula();
@@ -253,42 +251,6 @@ void TestExplain::noPlainValue()
     }
     QVERIFY(!f.reader.valueOhms());
     QVERIFY(explain(f.reader) == Explanation {});
-}
-
-void TestExplain::toleranceText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("hundredths"); // -1: no tolerance
-
-    QTest::newRow("gold") << "±5.00 ％, J" << 500;
-    QTest::newRow("grey") << "±0.05 ％, A" << 5;
-    QTest::newRow("no colour") << "±20.00 ％, M" << 2000;
-    QTest::newRow("whole percent") << "±5 ％" << 500;
-    QTest::newRow("one decimal, ascii percent") << "±2.5 %" << 250;
-    QTest::newRow("no blank before the percent") << "±1.00％" << 100;
-    QTest::newRow("a hundred percent") << "±100 ％" << 10000;
-    QTest::newRow("dash") << "-" << -1;
-    QTest::newRow("empty") << "" << -1;
-    QTest::newRow("no sign") << "5.00 ％" << -1;
-    QTest::newRow("plus instead of plus-minus") << "+5.00 ％" << -1;
-    QTest::newRow("finer than a hundredth") << "±0.005 ％" << -1;
-    QTest::newRow("no percent") << "±5.00" << -1;
-    QTest::newRow("no whole digits") << "±.5 ％" << -1;
-    QTest::newRow("point without fraction") << "±5. ％" << -1;
-    QTest::newRow("two blanks") << "±5  ％" << -1;
-    QTest::newRow("over a hundred percent") << "±100.01 ％" << -1;
-    QTest::newRow("a thousand percent") << "±1000 ％" << -1;
-    QTest::newRow("negative") << "±-5 ％" << -1;
-    QTest::newRow("a tempco text") << "100 ppm/℃" << -1;
-}
-
-void TestExplain::toleranceText()
-{
-    QFETCH(QString, text);
-    QFETCH(int, hundredths);
-
-    const std::optional<int> parsed = toleranceHundredths(text.toStdString());
-    QCOMPARE(parsed.value_or(-1), hundredths);
 }
 
 void TestExplain::exactCodePoints()

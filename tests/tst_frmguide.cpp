@@ -6,8 +6,8 @@
 #include "app/look.h"
 #include "engine/colourtable.h"
 #include "frmGuide/colourchart.h"
+#include "resources/art/imagecompare.h"
 #include "tests/guifixture.h"
-#include "tools/imagecompare.h"
 
 using namespace bandalyx;
 using namespace ui;

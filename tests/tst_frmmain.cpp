@@ -632,32 +632,32 @@ void TestFrmMain::tooltipsFollowTheReading()
 {
     QLineEdit *value = m_window->resultBox(0);
     QLineEdit *tolerance = m_window->resultBox(1);
-    QCOMPARE(value->toolTip(), "10 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
-    QCOMPARE(tolerance->toolTip(), "허용 범위: 9.5 \u2126 – 10.5 \u2126");
+    QCOMPARE(tooltipOf(value), "10 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
+    QCOMPARE(tooltipOf(tolerance), "허용 범위: 9.5 \u2126 – 10.5 \u2126");
 
     m_window->play("A yellow B violet C red");
-    QCOMPARE(value->toolTip(), "4 700 \u2126\n표준값: E6, E12, E24, E192");
-    QCOMPARE(tolerance->toolTip(), "허용 범위: 4.465 ㏀ – 4.935 ㏀");
+    QCOMPARE(tooltipOf(value), "4 700 \u2126\n표준값: E6, E12, E24, E192");
+    QCOMPARE(tooltipOf(tolerance), "허용 범위: 4.465 ㏀ – 4.935 ㏀");
 
-    QCOMPARE(m_window->picture()->toolTip(),
+    QCOMPARE(tooltipOf(m_window->picture()),
              "A부터: 4.7 ㏀ ±5 ％ (E24 표준값)\n"
              "반대쪽(D부터)에서는 읽을 수 없음: D 띠(금색)는 첫 숫자가 될 수 없음");
 
     // 4.5 ㏀ is no E24 value: its neighbours in that series follow the series line.
     m_window->play("B green");
-    QCOMPARE(value->toolTip(),
+    QCOMPARE(tooltipOf(value),
              "4 500 \u2126\n표준 계열(E6\u2013E192)에 없는 값\n"
              "E24 가까운 표준값: 4.3 ㏀, 4.7 ㏀");
 
     m_window->play("reset");
-    QCOMPARE(value->toolTip(), "10 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
+    QCOMPARE(tooltipOf(value), "10 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
     m_window->play("5색 D brown E brown");
-    QCOMPARE(m_window->picture()->toolTip(),
+    QCOMPARE(tooltipOf(m_window->picture()),
              "A부터: 1 ㏀ ±1 ％ (E96 표준값)\n반대쪽(E부터): 110 \u2126 ±1 ％ (E96 표준값)");
-    QCOMPARE(m_window->picture()->accessibleDescription(), m_window->picture()->toolTip());
+    QCOMPARE(m_window->picture()->accessibleDescription(), tooltipOf(m_window->picture()));
     m_window->choose("6색");
-    QCOMPARE(value->toolTip(), "100 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
-    QVERIFY(m_window->resultBox(2)->toolTip().isEmpty());
+    QCOMPARE(tooltipOf(value), "100 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
+    QVERIFY(tooltipOf(m_window->resultBox(2)).isEmpty());
 }
 
 void TestFrmMain::explanationsShowOnKeyboardFocus_data()
@@ -736,36 +736,83 @@ void TestFrmMain::typedValue_data()
     QTest::addColumn<QStringList>("shown"); // the result boxes afterwards
     QTest::addColumn<QString>("bands"); // the colours drawn, band A on
     QTest::addColumn<QString>("message"); // part of the message; empty when applied
+    QTest::addColumn<int>("box"); // typed into: 0 value, 1 tolerance, 2 temperature coefficient
 
     const QStringList silverStart {"10 \u2126", "±10.00 ％, K", "-"};
     QTest::newRow("letter code on 4 bands")
         << "D silver B"
         << "4K7" << QStringList {"4.7 ㏀", "±10.00 ％, K", "-"} << "yellow violet red silver"
-        << "";
+        << "" << 0;
     QTest::newRow("three figures on 5 bands, full-width digits")
         << "5색 E brown C"
         << "４.７５ k\u2126" << QStringList {"4.75 ㏀", "±1.00 ％, F", "-"}
         << "yellow violet green brown brown"
-        << "";
+        << "" << 0;
     QTest::newRow("mega-ohms on 6 bands, tempco kept")
         << "6색 F red F"
         << "2.2 ㏁" << QStringList {"2.2 ㏁", "±5.00 ％, J", "50 ppm/℃"}
         << "red red black yellow gold red"
-        << "";
+        << "" << 0;
     QTest::newRow("three figures refused on 4 bands")
         << "D silver B"
         << "4.75 ㏀" << silverStart << "brown black black silver"
-        << "5색, 6색 저항으로는 나타낼 수 있습니다. 4색에서 가까운 값: 4.7 ㏀, 4.8 ㏀";
+        << "5색, 6색 저항으로는 나타낼 수 있습니다. 4색에서 가까운 값: 4.7 ㏀, 4.8 ㏀" << 0;
     QTest::newRow("below the smallest 5-band value")
         << "5색 A"
         << "47R" << QStringList {"100 \u2126", "±5.00 ％, J", "-"} << "brown black black black gold"
-        << "5색 저항은 100 \u2126부터";
+        << "5색 저항은 100 \u2126부터" << 0;
     QTest::newRow("milli is never mega") << "D silver B"
                                          << "2.2m" << silverStart << "brown black black silver"
-                                         << "대문자 M";
+                                         << "대문자 M" << 0;
     QTest::newRow("nonsense") << "D silver B"
                               << "abc" << silverStart << "brown black black silver"
-                              << "값으로 읽을 수 없습니다";
+                              << "값으로 읽을 수 없습니다" << 0;
+    QTest::newRow("whole marking on 4 bands")
+        << "D silver B"
+        << "4K7J" << QStringList {"4.7 ㏀", "±5.00 ％, J", "-"} << "yellow violet red gold"
+        << "" << 0;
+    QTest::newRow("marking with a coefficient on 6 bands")
+        << "6색 A"
+        << "10K F 50ppm" << QStringList {"10 ㏀", "±1.00 ％, F", "50 ppm/℃"}
+        << "brown black black red brown red"
+        << "" << 0;
+    QTest::newRow("Korean unit word")
+        << "D silver B"
+        << "4.7킬로옴" << QStringList {"4.7 ㏀", "±10.00 ％, K", "-"} << "yellow violet red silver"
+        << "" << 0;
+    QTest::newRow("too small on 5 bands names 4 bands")
+        << "5색 A"
+        << "47" << QStringList {"100 \u2126", "±5.00 ％, J", "-"} << "brown black black black gold"
+        << "4색 저항으로는 나타낼 수 있습니다." << 0;
+    QTest::newRow("tolerance by percent")
+        << "B"
+        << "1%" << QStringList {"10 \u2126", "±1.00 ％, F", "-"} << "brown black black brown"
+        << "" << 1;
+    QTest::newRow("tolerance by letter on 5 bands")
+        << "5색 C"
+        << "D" << QStringList {"100 \u2126", "±0.50 ％, D", "-"} << "brown black black black green"
+        << "" << 1;
+    QTest::newRow("tolerance of a resistor without that band")
+        << "B"
+        << "±20 %" << QStringList {"10 \u2126", "±20.00 ％, M", "-"} << "brown black black hatched"
+        << "" << 1;
+    QTest::newRow("tolerance refused")
+        << "B"
+        << "XYZ 1%" << QStringList {"10 \u2126", "±5.00 ％, J", "-"} << "brown black black gold"
+        << "허용오차로 읽을 수 없습니다. 예: 5%, ±1 %, J. 4색 저항의 허용오차: ±0.05 ％(A)" << 1;
+    QTest::newRow("tolerance no colour has")
+        << "5색 B"
+        << "3%" << QStringList {"100 \u2126", "±5.00 ％, J", "-"} << "brown black black black gold"
+        << "±3 ％ 허용오차를 나타내는 색이 없습니다." << 1;
+    QTest::newRow("coefficient per kelvin")
+        << "6색 B"
+        << "50 ppm/K" << QStringList {"100 \u2126", "±5.00 ％, J", "50 ppm/℃"}
+        << "brown black black black gold red"
+        << "" << 2;
+    QTest::newRow("coefficient on 4 bands")
+        << "B"
+        << "50ppm" << QStringList {"10 \u2126", "±5.00 ％, J", "-"} << "brown black black gold"
+        << "4색 저항에는 온도계수 띠가 없습니다." << 2;
 }
 
 void TestFrmMain::typedValue()
@@ -775,54 +822,72 @@ void TestFrmMain::typedValue()
     QFETCH(QStringList, shown);
     QFETCH(QString, bands);
     QFETCH(QString, message);
+    QFETCH(int, box);
 
     QVERIFY(showAndWait(m_window.get(), true));
     m_window->play(before);
     const QString band = before.split(u' ').last();
     const QString enabled = m_window->enabledColours();
-    const QString tip = m_window->resultBox(0)->toolTip();
-    m_window->typeValue(typed);
+    const QString tip = tooltipOf(m_window->resultBox(0));
+    m_window->typeValue(typed, Qt::Key_Return, box);
 
-    QCOMPARE(m_window->resultBox(1)->text(), shown[1]);
-    QCOMPARE(m_window->resultBox(2)->text(), shown[2]);
+    for (int other = 0; other < 3; ++other) {
+        if (other != box || message.isEmpty())
+            QCOMPARE(m_window->resultBox(other)->text(), shown[other]);
+    }
     const QStringList colours = bands.split(u' ');
-    for (int b = 0; b < colours.size(); ++b)
-        QCOMPARE(m_window->bandColour(BandLetters[b]),
-                 colourOf(int(CodeNames.indexOf(colours[b]))));
+    for (int b = 0; b < colours.size(); ++b) {
+        if (colours[b] == QLatin1String("hatched"))
+            QVERIFY(looksHatched(m_window->bandShape(BandLetters[b])));
+        else
+            QCOMPARE(m_window->bandColour(BandLetters[b]),
+                     colourOf(int(CodeNames.indexOf(colours[b]))));
+    }
     QVERIFY(m_window->option(band)->isChecked());
     QCOMPARE(m_window->enabledColours(), enabled);
     if (message.isEmpty()) {
-        QCOMPARE(m_window->resultBox(0)->text(), shown[0]);
         QVERIFY(m_window->valueMessage().isEmpty());
         return;
     }
     // Refused: the typed text stays to be mended, the message says why, nothing else changed.
-    QCOMPARE(m_window->resultBox(0)->text(), typed);
+    QCOMPARE(m_window->resultBox(box)->text(), typed);
     QVERIFY2(m_window->valueMessage().contains(message), qPrintable(m_window->valueMessage()));
-    QCOMPARE(m_window->resultBox(0)->accessibleDescription(), m_window->valueMessage());
-    QCOMPARE(m_window->resultBox(0)->toolTip(), tip);
+    QCOMPARE(m_window->resultBox(box)->accessibleDescription(), m_window->valueMessage());
+    QCOMPARE(tooltipOf(m_window->resultBox(0)), tip);
 }
 
 void TestFrmMain::typedValueGivesWayToTheReading_data()
 {
     QTest::addColumn<int>("key"); // 0: the focus leaves for a band option instead
-    QTest::newRow("Escape") << int(Qt::Key_Escape);
-    QTest::newRow("the focus leaves") << 0;
+    QTest::addColumn<int>("box");
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << 0;
+    QTest::newRow("the focus leaves") << 0 << 0;
+    QTest::newRow("Escape in the tolerance box") << int(Qt::Key_Escape) << 1;
+    QTest::newRow("the focus leaves the tolerance box") << 0 << 1;
+    QTest::newRow("the focus leaves the temperature box") << 0 << 2;
 }
 
+// Neither Escape nor leaving a box lets it show what the bands do not say.
 void TestFrmMain::typedValueGivesWayToTheReading()
 {
     QFETCH(int, key);
+    QFETCH(int, box);
     QVERIFY(showAndWait(m_window.get(), true));
-    m_window->typeValue("1x");
+    m_window->typeValue("1x", Qt::Key_Return, box);
+    QVERIFY(!m_window->valueMessage().isEmpty());
+    // The note goes with the first edit, and the edit stays.
+    m_window->typeValue("4X", Qt::Key_unknown, box);
+    QVERIFY(m_window->valueMessage().isEmpty());
+    QCOMPARE(m_window->resultBox(box)->text(), "4X");
+    m_window->typeValue("4X", Qt::Key_Return, box);
     QVERIFY(!m_window->valueMessage().isEmpty());
     if (key != 0)
-        m_window->typeValue("4K", Qt::Key(key));
+        QTest::keyClick(m_window->resultBox(box), Qt::Key(key));
     else
         m_window->choose("B");
     QCOMPARE(m_window->results(), QStringList({"10 \u2126", "±5.00 ％, J", "-"}));
     QVERIFY(m_window->valueMessage().isEmpty());
-    QVERIFY(m_window->resultBox(0)->accessibleDescription().isEmpty());
+    QVERIFY(m_window->resultBox(box)->accessibleDescription().isEmpty());
 }
 
 QTEST_MAIN(TestFrmMain)

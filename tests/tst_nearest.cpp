@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/marking.h"
 #include "engine/nearest.h"
+#include "engine/valuetext.h"
 
 using namespace bandalyx;
 
@@ -53,7 +55,10 @@ void TestNearest::line()
     QFETCH(qulonglong, ohms);
     QFETCH(QString, tolerance);
     QFETCH(QString, line);
-    QCOMPARE(QString::fromStdString(nearestStandardLine(ohms, tolerance.toStdString())), line);
+    // The tolerance as its box shows it, read as a user would type it.
+    const auto typed = readTolerance(symbolsOf(tolerance.toStdString()), false);
+    const std::optional<int> hundredths = typed ? typed->hundredths : std::nullopt;
+    QCOMPARE(QString::fromStdString(nearestStandardLine(ohms, hundredths)), line);
 }
 
 // Against every value of each series laid out in one sorted list, looked up by bisection.

@@ -61,8 +61,8 @@ bool readsBackward(const ReadingOrRefusal &result, const BandSequence &codes, co
         ohms *= 10;
     const int tolerance = codeAt(p.tolerance);
     const bool tempcoRight = bands == 6
-        ? r->tempco && *r->tempco == *Colours[std::size_t(codeAt(5))].tempco
-        : !r->tempco;
+        ? r->tempcoPpm && *r->tempcoPpm == *Colours[std::size_t(codeAt(5))].tempcoPpm
+        : !r->tempcoPpm;
     return r->ohms == ohms && r->tolerance == Colours[std::size_t(tolerance)].tolerance
         && tempcoRight && r->series && r->series->name == SeriesOfTolerance.at(tolerance)
         && r->standard == inSeries(*r->series, ohms);

@@ -82,20 +82,47 @@ void TestValueText::parse_data()
     accepted("micro, refused later as too small", "1 \u00B5\u2126", "0.000001 \u2126");
     accepted("eighteen figures", "123456789012345678", "123456789.012345678 G\u2126");
     accepted("64 bytes", QByteArray("4700").leftJustified(64, ' '), "4.7 ㏀");
+    accepted("milliohm sign, a real milliohm value", "10 m\u2126", "0.01 \u2126");
+    accepted("milliohm word", "100 mohm", "0.1 \u2126");
+    accepted("point without fraction", "4.", "4 \u2126");
+    accepted("point without fraction, then a unit", "10. k", "10 ㏀");
+    accepted("plus sign", "+470", "470 \u2126");
+    accepted("plus sign, a blank, a unit", "+ 4.7k", "4.7 ㏀");
+    accepted("line ends around, from a paste", "\r\n4.7k\r\n", "4.7 ㏀");
+    accepted("Korean ohm", "470옴", "470 \u2126");
+    accepted("Korean kilo-ohm", "4.7킬로옴", "4.7 ㏀");
+    accepted("Korean kilo", "4.7 킬로", "4.7 ㏀");
+    accepted("Korean mega-ohm", "2.2메가옴", "2.2 ㏁");
+    accepted("Korean mega", "2.2메가", "2.2 ㏁");
+    accepted("Korean giga-ohm", "1기가옴", "1 G\u2126");
+    accepted("SPICE mega", "10MEG", "10 ㏁");
+    accepted("SPICE mega, mixed case", "10Meg", "10 ㏁");
+    accepted("SPICE mega and ohm", "10 meg ohm", "10 ㏁");
+    accepted("far too large, cut to eighteen figures", "1234567890123456789",
+             "1234567890.12345678 G\u2126");
+    accepted("far too large in giga-ohms", "9999999999999999999999G",
+             "9999999999999999990000 G\u2126");
 
     refused("empty", "", ParseError::Empty);
     refused("blanks only", " \u3000 ", ParseError::Empty);
     refused("65 bytes, checked first", QByteArray("4700").leftJustified(65, ' '),
             ParseError::TooLong);
-    refused("nineteen figures", "1234567890123456789", ParseError::TooLong);
+    refused("nineteen figures inside the range", "10.00000000000000001", ParseError::TooLong);
     refused("a word", "abc", ParseError::Unparseable);
-    refused("point without fraction", "4.", ParseError::Unparseable);
+    refused("point alone", ".", ParseError::Unparseable);
+    refused("point alone before a unit", ". k", ParseError::Unparseable);
     refused("two points", "4.7.1", ParseError::Unparseable);
     refused("exponent notation", "1e3", ParseError::Unparseable);
     refused("blank inside a group", "4 7k", ParseError::Unparseable);
     refused("mixed separators", "1,000 000", ParseError::Unparseable);
     refused("first group too long", "4700,000", ParseError::Unparseable);
-    refused("plus sign", "+470", ParseError::Unparseable);
+    refused("two signs", "+-470", ParseError::Unparseable);
+    refused("a line break inside", "1\n110", ParseError::Unparseable);
+    refused("a paragraph separator inside", "1\u2029110", ParseError::Unparseable);
+    refused("two multipliers", "4k7k", ParseError::Unparseable);
+    refused("two prefixes", "4.7 kk\u2126", ParseError::Unparseable);
+    refused("a multiplier word after a letter code", "4K7MEG", ParseError::Unparseable);
+    refused("half a Korean word", "4.7킬", ParseError::Unparseable);
     refused("letter code and a prefix", "4K7 k\u2126", ParseError::Unparseable);
     refused("unit only", "k\u2126", ParseError::Unparseable);
     refused("invalid byte",
@@ -113,7 +140,7 @@ void TestValueText::parse_data()
     refused("farads", "10 F", ParseError::NotOhms);
     refused("millivolts", "4.7 mV", ParseError::NotOhms);
     refused("milli", "2.2m", ParseError::LowerCaseM);
-    refused("milliohm sign", "10 m\u2126", ParseError::LowerCaseM);
+    refused("milli word", "10 m ohm x", ParseError::Unparseable);
     refused("milli letter code", "2m2", ParseError::LowerCaseM);
     refused("zero", "0", ParseError::Zero);
     refused("zero kilo", "0.00k", ParseError::Zero);

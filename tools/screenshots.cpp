@@ -1,6 +1,7 @@
 // screenshots DIR: saves the windows as a user sees them, for people to look at, as PNGs in DIR:
 // the reader for 4, 5 and 6 bands with a band left without colour, its tooltips, a typed value
-// applied and one refused, the About box, the guide and its chart drawn for a double-density
+// applied and one refused, a whole marking applied, a typed tolerance refused and the box put
+// back, the About box, the guide and its chart drawn for a double-density
 // screen. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 #include <cstdio>
 
@@ -52,7 +53,9 @@ bool save(const QPixmap &shot, const QDir &dir, const QString &name)
 // The tooltip a control shows on hovering, as its own small window.
 QPixmap tooltipOf(QWidget *box)
 {
-    QToolTip::showText(box->mapToGlobal(QPoint(10, 10)), box->toolTip(), box);
+    const QPoint at(10, 10);
+    QHelpEvent hover(QEvent::ToolTip, at, box->mapToGlobal(at));
+    QApplication::sendEvent(box, &hover);
     QPixmap shot;
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (w->inherits("QTipLabel") && w->isVisible())
@@ -92,24 +95,33 @@ bool photographReader(ui::frmMain &reader, const QDir &dir)
         && save(tooltipOf(reader.Picture2), dir, "tooltip-picture-both-ways.png");
 }
 
-// A value typed into the value box and entered, as a user would.
-void typeValue(ui::frmMain &reader, const QString &text)
+// Text typed into a result box and ended with a key, as a user would.
+void typeInto(QLineEdit *box, const QString &text, Qt::Key key = Qt::Key_Return)
 {
-    reader.Text1->setFocus();
-    reader.Text1->setText(text);
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(reader.Text1, &enter);
+    box->setFocus();
+    box->setText(text);
+    QKeyEvent end(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(box, &end);
 }
 
 bool photographTyping(ui::frmMain &reader, const QDir &dir)
 {
     if (!press(&reader, {"4색", "D", "은색11", "B"}))
         return false;
-    typeValue(reader, QStringLiteral("4K7"));
+    typeInto(reader.Text1, QStringLiteral("4K7"));
     if (!save(reader.grab(), dir, "frmMain-typed.png"))
         return false;
-    typeValue(reader, QStringLiteral("4.75 \u33C0"));
-    return save(reader.grab(), dir, "frmMain-refused.png");
+    typeInto(reader.Text1, QStringLiteral("4.75 \u33C0"));
+    if (!save(reader.grab(), dir, "frmMain-refused.png"))
+        return false;
+    typeInto(reader.Text1, QStringLiteral("1K0F"));
+    if (!save(reader.grab(), dir, "frmMain-marking.png"))
+        return false;
+    typeInto(reader.Text2, QStringLiteral("XYZ 1%"));
+    if (!save(reader.grab(), dir, "frmMain-tolerance-refused.png"))
+        return false;
+    typeInto(reader.Text2, QStringLiteral("XYZ 1%"), Qt::Key_Escape);
+    return save(reader.grab(), dir, "frmMain-tolerance-restored.png");
 }
 
 } // namespace

@@ -15,7 +15,7 @@
 #include <QPainterPath>
 #include <QString>
 
-#include "tools/imagecompare.h"
+#include "resources/art/imagecompare.h"
 
 namespace {
 
