@@ -111,7 +111,9 @@ std::string readingText(const BandReading &r)
     return fillIn(Phrases.reading,
                   {{"value", ohmsText(decimalOf(r.ohms))},
                    {"tolerance", shortTolerance(r.tolerance)},
-                   {"tempco", r.tempcoPpm ? " " + tempcoText(*r.tempcoPpm) : std::string()},
+                   // append, as " " + text makes GCC 12 warn falsely of an overlap (-Wrestrict)
+                   {"tempco",
+                    r.tempcoPpm ? std::string(" ").append(tempcoText(*r.tempcoPpm)) : std::string()},
                    {"standard", standard}});
 }
 
