@@ -40,7 +40,7 @@ echo "Xvfb on $DISPLAY"
 # not a race; --pid makes it give up at once if the program dies.
 "${run[@]}" &
 app_pid=$!
-main=$("$xwin" wait --pid "$app_pid" "$title" 10000) || fail_app "no main window"
+main=$("$xwin" wait --pid "$app_pid" "$title" "$start_ms") || fail_app "no main window"
 "$xwin" shot "$main" "$outdir/frmMain.png" || fail_app "cannot photograph the main window"
 echo "main window $main -> $outdir/frmMain.png"
 
@@ -77,7 +77,7 @@ fi
 start_window_manager "$work" || fail "openbox did not start"
 "${run[@]}" &
 app_pid=$!
-main=$("$xwin" wait --pid "$app_pid" "$title" 10000) || fail_app "no main window under openbox"
+main=$("$xwin" wait --pid "$app_pid" "$title" "$start_ms") || fail_app "no main window under openbox"
 resistor="$(dirname "$0")/../resources/resistor.png"
 at=$("$xwin" locate "$main" "$resistor" 0 0 33 73) || fail_app "the resistor picture is not shown"
 [ "$at" = "434 173" ] ||
