@@ -105,24 +105,26 @@ bool isValueText(std::string_view s)
     return false;
 }
 
-bool isToleranceText(std::string_view s)
+// Whether a result box's text is empty, the dash, or what some colour's value formats to.
+template<typename Value, typename Format>
+bool isColourText(std::string_view s, Value value, Format format)
 {
     if (s.empty() || s == Dash)
         return true;
     for (const ColourCode &c : Colours)
-        if (c.tolerance && toleranceText(*c.tolerance) == s)
+        if (c.*value && format(*(c.*value)) == s)
             return true;
     return false;
 }
 
+bool isToleranceText(std::string_view s)
+{
+    return isColourText(s, &ColourCode::tolerance, [](const auto &t) { return toleranceText(t); });
+}
+
 bool isTempcoText(std::string_view s)
 {
-    if (s.empty() || s == Dash)
-        return true;
-    for (const ColourCode &c : Colours)
-        if (c.tempcoPpm && tempcoText(*c.tempcoPpm) == s)
-            return true;
-    return false;
+    return isColourText(s, &ColourCode::tempcoPpm, [](const auto &t) { return tempcoText(t); });
 }
 
 void check(bool ok, const char *what, const std::string &text)

@@ -108,20 +108,27 @@ bool photographTyping(ui::frmMain &reader, const QDir &dir)
 {
     if (!press(&reader, {"4색", "D", "은색11", "B"}))
         return false;
-    typeInto(reader.Text1, QStringLiteral("4K7"));
-    if (!save(reader.grab(), dir, "frmMain-typed.png"))
-        return false;
-    typeInto(reader.Text1, QStringLiteral("4.75 \u33C0"));
-    if (!save(reader.grab(), dir, "frmMain-refused.png"))
-        return false;
-    typeInto(reader.Text1, QStringLiteral("1K0F"));
-    if (!save(reader.grab(), dir, "frmMain-marking.png"))
-        return false;
-    typeInto(reader.Text2, QStringLiteral("XYZ 1%"));
-    if (!save(reader.grab(), dir, "frmMain-tolerance-refused.png"))
-        return false;
-    typeInto(reader.Text2, QStringLiteral("XYZ 1%"), Qt::Key_Escape);
-    return save(reader.grab(), dir, "frmMain-tolerance-restored.png");
+    struct Typing
+    {
+        QLineEdit *ui::frmMain::*box;
+        const char *text;
+        Qt::Key key;
+        const char *file;
+    };
+    // Each step types into the window as the one before left it.
+    const Typing steps[] = {
+        {&ui::frmMain::Text1, "4K7", Qt::Key_Return, "frmMain-typed.png"},
+        {&ui::frmMain::Text1, "4.75 \u33C0", Qt::Key_Return, "frmMain-refused.png"},
+        {&ui::frmMain::Text1, "1K0F", Qt::Key_Return, "frmMain-marking.png"},
+        {&ui::frmMain::Text2, "XYZ 1%", Qt::Key_Return, "frmMain-tolerance-refused.png"},
+        {&ui::frmMain::Text2, "XYZ 1%", Qt::Key_Escape, "frmMain-tolerance-restored.png"},
+    };
+    for (const Typing &step : steps) {
+        typeInto(reader.*step.box, QString::fromUtf8(step.text), step.key);
+        if (!save(reader.grab(), dir, step.file))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
