@@ -77,15 +77,15 @@ void typedValue(benchmark::State &state)
 }
 BENCHMARK(typedValue);
 
-// The two new tooltips a click recomputes: both ends of the picture and the nearest values.
+// What the two newer tooltips of a click find: both ends of the picture and the nearest values.
 void clickTooltips(benchmark::State &state)
 {
     static constexpr BandSequence sequences[] = {{1, 0, 0, 1, 1, 1}, {4, 7, 5, 2, 10, 2}};
     int i = 0;
     for (auto _ : state) {
         const BandSequence &codes = sequences[i++ & 1];
-        benchmark::DoNotOptimize(directionsTooltip(Kind::SixBands, codes));
-        benchmark::DoNotOptimize(nearestStandardLine(47'500, 500));
+        benchmark::DoNotOptimize(directionsOf(Kind::SixBands, codes));
+        benchmark::DoNotOptimize(nearestStandard(47'500, 500));
     }
 }
 BENCHMARK(clickTooltips);

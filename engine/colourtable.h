@@ -216,20 +216,40 @@ constexpr ValueBands valueBandsOf(Kind k)
     return v;
 }
 
-// Which band the drawing may show as "no colour": 1 for the first band that is the tolerance
-// band of some kind, 2 for the second, 0 for a band that never is.
+// Code 9 in a kind's tolerance band stands for a resistor without that band: the one rule of
+// "no colour", which the reading, the drawing, typed values and both ends ask.
+constexpr bool isNoColour(Kind k, Band b, int code)
+{
+    return code == NoColourCode && roleOf(k, b) == Role::Tolerance;
+}
+
+// The same rule as ReaderState::NoColourBand records it while a band is being set: 1 for the
+// first band that is the tolerance band of some kind, 2 for the second, 0 for a band that never
+// is.
 constexpr int noColourBandOf(Band b)
 {
     int n = 0;
     for (Band candidate : AllBands) {
         bool tolerance = false;
         for (Kind k : AllKinds)
-            tolerance = tolerance || roleOf(k, candidate) == Role::Tolerance;
+            tolerance = tolerance || isNoColour(k, candidate, NoColourCode);
         n += tolerance;
         if (candidate == b)
             return tolerance ? n : 0;
     }
     return 0;
+}
+
+// What NoColourBand holds while band b of kind k is being set.
+constexpr int noColourBandWhileSetting(Kind k, Band b)
+{
+    return isNoColour(k, b, NoColourCode) ? noColourBandOf(b) : 0;
+}
+
+// Whether code 9 shows as no colour in band b while NoColourBand holds `noColourBand`.
+constexpr bool showsNoColour(int noColourBand, Band b, int code)
+{
+    return code == NoColourCode && noColourBand != 0 && noColourBand == noColourBandOf(b);
 }
 
 struct Unit

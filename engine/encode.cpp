@@ -3,46 +3,11 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "engine/marking.h"
+#include "engine/text.h"
 
 namespace bandalyx {
 
 namespace {
-
-// Every message the value box can give. {kind} and {kinds} are names such as "4색", values are
-// written as the value box writes them.
-struct MessageTable
-{
-    std::array<std::string_view, 8> parse; // in ParseError's order
-    std::array<std::string_view, 3> encode; // in EncodeError's order
-    std::string_view otherKinds;
-    std::string_view noOtherKind;
-    std::string_view listSeparator;
-};
-
-// clang-format off
-constexpr MessageTable Messages {
-    {
-        "값을 입력하세요. 예: 4.7k, 4K7, 4 700, 2.2 ㏁",
-        "입력이 너무 깁니다. 예: 4.7k, 4K7, 4 700, 2.2 ㏁",
-        "값으로 읽을 수 없습니다. 예: 4.7k, 4K7, 4 700, 2.2 ㏁",
-        "쉼표는 천 단위를 나눌 때만 씁니다. 소수점은 마침표로 쓰세요(예: 4.7k).",
-        "저항값은 옴(\u2126) 단위로 입력하세요. 예: 4.7k, 4.7 ㏀, 470 ohm",
-        "소문자 m은 밀리(1/1000)입니다. 메가옴은 대문자 M으로 쓰세요(예: 2.2M).",
-        "0 \u2126은 나타낼 수 없습니다. 0보다 큰 값을 입력하세요.",
-        "저항값은 음수일 수 없습니다. 0보다 큰 값을 입력하세요.",
-    },
-    {
-        "너무 작은 값입니다. {kind} 저항은 {smallest}부터 나타냅니다.",
-        "너무 큰 값입니다. {kind} 저항은 {largest}까지 나타냅니다.",
-        "유효 숫자가 {figures}자리입니다. {kind} 저항은 {kindFigures}자리까지 나타냅니다. "
-        "{others} {kind}에서 가까운 값: {below}, {above}",
-    },
-    "{kinds} 저항으로는 나타낼 수 있습니다.",
-    "어느 종류로도 나타낼 수 없습니다.",
-    ", ",
-};
-// clang-format on
 
 // The code a role offers whose `column` (digit or multiplier exponent) is `wanted`.
 std::optional<int> offeredCode(Role role, int ColourCode::*column, int wanted)
@@ -88,54 +53,18 @@ KindRange computeRange(Kind kind)
     return range;
 }
 
-// The kinds that can show a value, named and listed; nothing when none can.
-std::string kindsShowingIfAny(Decimal ohms)
+ValueRefusal refusal(Decimal ohms, Kind kind, EncodeError error)
 {
-    std::string names;
+    ValueRefusal r {error, kind, rangeOf(kind), figuresOf(ohms), {}, {}, {}};
     for (Kind k : AllKinds) {
-        if (!std::holds_alternative<BandCodes>(encodeValue(ohms, k)))
-            continue;
-        if (!names.empty())
-            names += Messages.listSeparator;
-        names += nameOf(k);
+        if (std::holds_alternative<BandCodes>(encodeValue(ohms, k)))
+            r.showing.push_back(k);
     }
-    if (names.empty())
-        return {};
-    return fillIn(Messages.otherKinds, {{"kinds", names}});
-}
-
-std::string kindsShowing(Decimal ohms)
-{
-    const std::string kinds = kindsShowingIfAny(ohms);
-    return kinds.empty() ? std::string(Messages.noOtherKind) : kinds;
-}
-
-std::string refusal(Decimal ohms, Kind kind, EncodeError error)
-{
-    const KindRange range = rangeOf(kind);
-    const int figures = figuresOf(ohms);
-    // The kind's nearest values: cut to its figures, and one step up from there.
-    const int dropped = std::max(figures - range.figures, 0);
+    const int dropped = std::max(r.figures - r.range.figures, 0);
     const std::uint64_t kept = ohms.significand / powerOfTen(dropped);
-    const Decimal below = decimalOf(kept, ohms.exponent + dropped);
-    const Decimal above = decimalOf(kept + 1, ohms.exponent + dropped);
-    std::string message = fillIn(Messages.encode[static_cast<std::size_t>(error)],
-                                 {
-                                     {"kind", nameOf(kind)},
-                                     {"smallest", ohmsText(range.smallest)},
-                                     {"largest", ohmsText(range.largest)},
-                                     {"figures", std::to_string(figures)},
-                                     {"kindFigures", std::to_string(range.figures)},
-                                     {"others", kindsShowing(ohms)},
-                                     {"below", ohmsText(below)},
-                                     {"above", ohmsText(above)},
-                                 });
-    // Too small or too large for this kind, the value may still suit another.
-    if (error != EncodeError::TooManyFigures) {
-        if (const std::string kinds = kindsShowingIfAny(ohms); !kinds.empty())
-            message += ' ' + kinds;
-    }
-    return message;
+    r.below = decimalOf(kept, ohms.exponent + dropped);
+    r.above = decimalOf(kept + 1, ohms.exponent + dropped);
+    return r;
 }
 
 // A typed value split from the tolerance and temperature coefficient its marking may add.
@@ -183,7 +112,8 @@ std::size_t toleranceStart(std::string_view s)
     }
     const std::string_view value = s.substr(0, s.empty() ? 0 : s.size() - 1);
     const bool unitBefore = std::any_of(value.begin(), value.end(), [](char c) {
-        return c == symbol::Ohm || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        return c == symbol::Ohm || c == symbol::Kilo || c == symbol::Mega || c == symbol::Giga
+            || isLetter(c);
     });
     if (unitBefore && readTolerance(s.substr(s.size() - 1), false))
         return s.size() - 1;
@@ -217,20 +147,20 @@ Marking markingOf(std::string_view symbols)
     return m;
 }
 
-// The marking's tolerance and temperature coefficient as codes of the kind's bands, or a note.
-std::optional<std::string> addMarks(const Marking &m, Kind kind, BandCodes &codes)
+// The marking's tolerance and temperature coefficient as codes of the kind's bands, or why not.
+std::optional<MarkRefusal> addMarks(const Marking &m, Kind kind, BandCodes &codes)
 {
     const ValueBands bands = valueBandsOf(kind);
     if (m.hasTolerance) {
         const TypedMark t = toleranceCode(m.tolerance, kind);
         if (!t.code)
-            return t.message;
+            return t.refusal;
         codes[std::size_t(index(bands.tolerance))] = t.code;
     }
     if (m.hasTempco) {
         const TypedMark t = tempcoCode(m.tempcoPpm, kind);
         if (!t.code)
-            return t.message;
+            return t.refusal;
         codes[std::size_t(index(*bands.tempco))] = t.code;
     }
     return std::nullopt;
@@ -284,22 +214,21 @@ std::variant<BandCodes, EncodeError> encodeValue(Decimal ohms, Kind kind)
 
 TypedValue readTypedValue(std::string_view text, Kind kind)
 {
-    const auto parseMessage
-        = [](ParseError e) { return std::string(Messages.parse[static_cast<std::size_t>(e)]); };
+    const auto refused = [](Refusal why) { return TypedValue {{}, {}, std::move(why)}; };
     if (text.size() > MaxTypedBytes)
-        return {{}, parseMessage(ParseError::TooLong)};
+        return refused(ParseError::TooLong);
     const std::string symbols = symbolsOf(text);
     const Marking marking = markingOf(symbols);
     if (const ParseError *error = std::get_if<ParseError>(&marking.parsed))
-        return {{}, parseMessage(*error)};
+        return refused(*error);
     const Decimal ohms = std::get<Decimal>(marking.parsed);
     const std::variant<BandCodes, EncodeError> encoded = encodeValue(ohms, kind);
     if (const EncodeError *error = std::get_if<EncodeError>(&encoded))
-        return {{}, refusal(ohms, kind, *error)};
+        return refused(refusal(ohms, kind, *error));
     BandCodes codes = std::get<BandCodes>(encoded);
-    if (const std::optional<std::string> note = addMarks(marking, kind, codes))
-        return {{}, *note};
-    return {codes, {}, ohms};
+    if (std::optional<MarkRefusal> why = addMarks(marking, kind, codes))
+        return refused(std::move(*why));
+    return {codes, ohms, std::nullopt};
 }
 
 } // namespace bandalyx

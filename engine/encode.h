@@ -2,11 +2,12 @@
 
 #include <array>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "engine/colourtable.h"
+#include "engine/marking.h"
 #include "engine/valuetext.h"
 
 // From a value to its colours: the digit and multiplier bands that show it on a kind of
@@ -37,15 +38,31 @@ KindRange rangeOf(Kind kind);
 // (range before figures).
 std::variant<BandCodes, EncodeError> encodeValue(Decimal ohms, Kind kind);
 
-// What the window does with a typed value: the band codes to set, or (codes all unset) a Korean
-// message saying why not.
+// Why a kind cannot show a value, with what a note names: the kind's figures and bounds, the
+// kinds that can show the value, and the kind's values next to it.
+struct ValueRefusal
+{
+    EncodeError error;
+    Kind kind;
+    KindRange range; // the kind's
+    int figures; // the value's significant digits
+    std::vector<Kind> showing; // every kind that can show the value
+    Decimal below; // the value cut to the kind's figures, and one step up from there
+    Decimal above;
+};
+
+// Why typed text sets no band: it is no value, the kind cannot show it, or the tolerance or
+// coefficient its marking adds is not the kind's.
+using Refusal = std::variant<ParseError, ValueRefusal, MarkRefusal>;
+
+// What the window does with a typed value: the band codes to set, or (codes all unset) why not.
 struct TypedValue
 {
     BandCodes codes {};
-    std::string message; // UTF-8; empty when the codes apply
     Decimal ohms {}; // the value the codes show, when they apply
+    std::optional<Refusal> refusal;
 
-    bool applies() const { return message.empty(); }
+    bool applies() const { return !refusal; }
 };
 
 // The window's one entry point: typed text and the selected kind to band codes or a message. The

@@ -5,17 +5,10 @@
 #include <limits>
 
 #include "engine/eseries.h"
-#include "engine/nearest.h"
-#include "engine/reversal.h"
 
 namespace bandalyx {
 
 namespace {
-
-constexpr std::string_view RangeLabel = "허용 범위: ";
-constexpr std::string_view RangeDash = " \u2013 ";
-constexpr std::string_view SeriesLabel = "표준값: ";
-constexpr std::string_view NoSeries = "표준 계열(E6\u2013E192)에 없는 값";
 
 // Tolerances count hundredths of a percent, i.e. ten-thousandths of the value.
 constexpr int ToleranceDigits = 4;
@@ -60,37 +53,14 @@ std::string decimal(std::uint64_t scaled, int fractionDigits)
     return text;
 }
 
-std::string seriesLine(std::uint64_t ohms)
-{
-    std::string names;
-    for (const ESeries &series : StandardSeries) {
-        if (!inSeries(series, ohms))
-            continue;
-        if (!names.empty())
-            names += ", ";
-        names += series.name;
-    }
-    if (names.empty())
-        return std::string(NoSeries);
-    return std::string(SeriesLabel) + names;
-}
-
-// Both bounds in the nominal value's unit, so they read alike: "4.465 ㏀ – 4.935 ㏀".
-std::string rangeText(std::uint64_t ohms, int tolerance)
+// Both bounds in the nominal value's unit, so they read alike.
+Bounds boundsOf(std::uint64_t ohms, int tolerance)
 {
     const Unit &unit = unitForWholeDigits(static_cast<int>(std::to_string(ohms).size()));
     const int fractionDigits = ToleranceDigits + unit.exponent;
     const auto t = static_cast<std::uint64_t>(tolerance);
-    const std::uint64_t low = ohms * (WholeValue - t);
-    const std::uint64_t high = ohms * (WholeValue + t);
-
-    std::string text(RangeLabel);
-    text += decimal(low, fractionDigits);
-    text += unit.text;
-    text += RangeDash;
-    text += decimal(high, fractionDigits);
-    text += unit.text;
-    return text;
+    return {decimal(ohms * (WholeValue - t), fractionDigits) + std::string(unit.text),
+            decimal(ohms * (WholeValue + t), fractionDigits) + std::string(unit.text)};
 }
 
 } // namespace
@@ -101,15 +71,15 @@ Explanation explain(std::optional<std::uint64_t> ohms, std::optional<int> tolera
         return {};
 
     Explanation e;
-    e.value = grouped(*ohms);
-    e.value += Units.front().text;
-    e.value += '\n';
-    e.value += seriesLine(*ohms);
-
+    e.exact = grouped(*ohms) + std::string(Units.front().text);
+    for (const ESeries &series : StandardSeries) {
+        if (inSeries(series, *ohms))
+            e.series.push_back(series.name);
+    }
     // Zero ohms has no range worth showing.
     if (toleranceHundredths && *toleranceHundredths <= MaxTolerance && *ohms > 0)
-        e.range = rangeText(*ohms, *toleranceHundredths);
-    e.nearest = nearestStandardLine(*ohms, toleranceHundredths);
+        e.range = boundsOf(*ohms, *toleranceHundredths);
+    e.nearest = nearestStandard(*ohms, toleranceHundredths);
     return e;
 }
 
@@ -122,7 +92,7 @@ Explanation explain(const Reader &reader, std::optional<Kind> kind)
                                                          : std::nullopt);
     if (kind) {
         if (const std::optional<BandSequence> codes = bandSequenceOf(reader.state(), *kind))
-            e.directions = directionsTooltip(*kind, *codes);
+            e.directions = directionsOf(*kind, *codes);
     }
     return e;
 }

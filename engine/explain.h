@@ -4,21 +4,31 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/colourtable.h"
+#include "engine/nearest.h"
 #include "engine/reader.h"
+#include "engine/reversal.h"
 
+// What the tooltips explain about a reading, as facts; the window words them.
 namespace bandalyx {
 
-// The tooltip texts that explain a reading (UTF-8); an empty text means none.
+// The bounds a tolerance allows, both in the nominal value's unit so that they read alike:
+// "4.465 ㏀" and "4.935 ㏀".
+struct Bounds
+{
+    std::string low;
+    std::string high;
+};
+
 struct Explanation
 {
-    std::string value; // "4 700 Ω", a line break, then the standard series holding the value
-    std::string range; // "허용 범위: 4.465 ㏀ – 4.935 ㏀", the bounds the tolerance allows
-    std::string nearest; // "E24 가까운 표준값: 4.3 ㏀, 4.7 ㏀": the value is not in its series
-    std::string directions; // the reading from each end of the resistor, or why one cannot be
-
-    bool operator==(const Explanation &) const = default;
+    std::string exact; // "4 700 Ω", every digit; empty when there is nothing to explain
+    std::vector<std::string_view> series; // the standard series that hold the value, in order
+    std::optional<Bounds> range;
+    std::optional<NearestStandard> nearest; // the value is not in its tolerance's series
+    std::optional<Directions> directions; // the reading from each end
 };
 
 // A value in ohms (none: nothing to explain) with the tolerance beside it, in hundredths of a

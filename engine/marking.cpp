@@ -4,7 +4,8 @@
 #include <array>
 #include <vector>
 
-#include "engine/valuetext.h"
+#include "engine/symbols.h"
+#include "engine/text.h"
 
 namespace bandalyx {
 
@@ -12,35 +13,7 @@ namespace {
 
 constexpr std::string_view PlusMinus = "\u00B1";
 constexpr std::string_view Percent = " \uFF05";
-constexpr std::string_view PerKelvin = " ppm/\u2103";
 constexpr int PercentHundredths = 100;
-
-// clang-format off
-struct NoteTable
-{
-    std::string_view toleranceUnreadable;
-    std::string_view toleranceNotOffered;
-    std::string_view tempcoUnreadable;
-    std::string_view tempcoNotOffered;
-    std::string_view noTempcoBand;
-    std::string_view listSeparator;
-};
-
-constexpr NoteTable Notes {
-    "허용오차로 읽을 수 없습니다. 예: 5%, ±1 %, J. {kind} 저항의 허용오차: {offered}",
-    "{typed} 허용오차를 나타내는 색이 없습니다. {kind} 저항의 허용오차: {offered}",
-    "온도계수로 읽을 수 없습니다. 예: 50ppm, 50 ppm/\u2103. {kind} 저항의 온도계수: {offered}",
-    "{typed} 온도계수를 나타내는 색이 없습니다. {kind} 저항의 온도계수: {offered}",
-    "{kind} 저항에는 온도계수 띠가 없습니다. 온도계수는 {kinds} 저항에만 있습니다.",
-    ", ",
-};
-// clang-format on
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 
 bool isToleranceLetter(char c)
 {
@@ -110,47 +83,6 @@ template<typename Key> std::vector<int> offeredInOrder(const CodeSet &offered, K
     return codes;
 }
 
-std::string offeredTolerances(Kind kind)
-{
-    const auto hundredths
-        = [](int code) { return Colours[std::size_t(code)].tolerance->hundredths; };
-    std::string list;
-    for (int code : offeredInOrder(offeredFor(kind, Role::Tolerance), hundredths)) {
-        if (!list.empty())
-            list += Notes.listSeparator;
-        list += shortTolerance(*Colours[std::size_t(code)].tolerance);
-        list += '(';
-        list += Colours[std::size_t(code)].tolerance->letter;
-        list += ')';
-    }
-    return list;
-}
-
-std::string offeredTempcos(Kind kind)
-{
-    const auto ppm = [](int code) { return *Colours[std::size_t(code)].tempcoPpm; };
-    std::string list;
-    for (int code : offeredInOrder(offeredFor(kind, Role::Tempco), ppm)) {
-        if (!list.empty())
-            list += Notes.listSeparator;
-        list += std::to_string(ppm(code));
-    }
-    return list + std::string(PerKelvin);
-}
-
-std::string kindsWith(Role role)
-{
-    std::string names;
-    for (Kind k : AllKinds) {
-        if (offeredFor(k, role) == CodeSet {})
-            continue;
-        if (!names.empty())
-            names += Notes.listSeparator;
-        names += nameOf(k);
-    }
-    return names;
-}
-
 } // namespace
 
 std::string tolerancePercent(Tolerance t)
@@ -179,6 +111,45 @@ std::string tempcoText(int ppm)
     if (ppm == NoTempco)
         return std::string(Dash);
     return std::to_string(ppm) + std::string(PerKelvin);
+}
+
+std::string typedToleranceText(const TypedTolerance &typed)
+{
+    std::string text;
+    if (typed.hundredths)
+        text = percentText(*typed.hundredths, false);
+    if (typed.letter != 0)
+        text += (text.empty() ? "" : ", ") + std::string(1, typed.letter);
+    return text;
+}
+
+std::vector<Tolerance> offeredTolerances(Kind kind)
+{
+    const auto hundredths
+        = [](int code) { return Colours[std::size_t(code)].tolerance->hundredths; };
+    std::vector<Tolerance> tolerances;
+    for (int code : offeredInOrder(offeredFor(kind, Role::Tolerance), hundredths))
+        tolerances.push_back(*Colours[std::size_t(code)].tolerance);
+    return tolerances;
+}
+
+std::vector<int> offeredTempcos(Kind kind)
+{
+    const auto ppm = [](int code) { return *Colours[std::size_t(code)].tempcoPpm; };
+    std::vector<int> tempcos;
+    for (int code : offeredInOrder(offeredFor(kind, Role::Tempco), ppm))
+        tempcos.push_back(ppm(code));
+    return tempcos;
+}
+
+std::vector<Kind> kindsWith(Role role)
+{
+    std::vector<Kind> kinds;
+    for (Kind k : AllKinds) {
+        if (offeredFor(k, role) != CodeSet {})
+            kinds.push_back(k);
+    }
+    return kinds;
 }
 
 std::optional<TypedTolerance> readTolerance(std::string_view symbols, bool anyCase)
@@ -232,47 +203,30 @@ std::optional<int> readTempco(std::string_view symbols)
 
 TypedMark toleranceCode(const std::optional<TypedTolerance> &typed, Kind kind)
 {
-    const CodeSet offered = offeredFor(kind, Role::Tolerance);
-    const std::string offeredList = offeredTolerances(kind);
     if (!typed)
-        return {
-            std::nullopt,
-            fillIn(Notes.toleranceUnreadable, {{"kind", nameOf(kind)}, {"offered", offeredList}})};
+        return {std::nullopt, MarkRefusal {MarkFault::ToleranceUnreadable, kind}};
+    const CodeSet offered = offeredFor(kind, Role::Tolerance);
     for (const ColourCode &c : Colours) {
         if (!offered[std::size_t(c.code)] || !c.tolerance)
             continue;
         if ((!typed->hundredths || *typed->hundredths == c.tolerance->hundredths)
             && (typed->letter == 0 || typed->letter == c.tolerance->letter))
-            return {c.code, {}};
+            return {c.code, std::nullopt};
     }
-    std::string what;
-    if (typed->hundredths)
-        what = percentText(*typed->hundredths, false);
-    if (typed->letter != 0)
-        what += (what.empty() ? "" : ", ") + std::string(1, typed->letter);
-    return {std::nullopt,
-            fillIn(Notes.toleranceNotOffered,
-                   {{"typed", what}, {"kind", nameOf(kind)}, {"offered", offeredList}})};
+    return {std::nullopt, MarkRefusal {MarkFault::ToleranceNotOffered, kind, typed}};
 }
 
 TypedMark tempcoCode(std::optional<int> ppm, Kind kind)
 {
     const CodeSet offered = offeredFor(kind, Role::Tempco);
     if (offered == CodeSet {})
-        return {std::nullopt,
-                fillIn(Notes.noTempcoBand,
-                       {{"kind", nameOf(kind)}, {"kinds", kindsWith(Role::Tempco)}})};
-    const std::string offeredList = offeredTempcos(kind);
+        return {std::nullopt, MarkRefusal {MarkFault::NoTempcoBand, kind}};
     if (!ppm)
-        return {std::nullopt,
-                fillIn(Notes.tempcoUnreadable, {{"kind", nameOf(kind)}, {"offered", offeredList}})};
+        return {std::nullopt, MarkRefusal {MarkFault::TempcoUnreadable, kind}};
     for (const ColourCode &c : Colours)
         if (offered[std::size_t(c.code)] && c.tempcoPpm == *ppm)
-            return {c.code, {}};
-    return {
-        std::nullopt,
-        fillIn(Notes.tempcoNotOffered,
-               {{"typed", tempcoText(*ppm)}, {"kind", nameOf(kind)}, {"offered", offeredList}})};
+            return {c.code, std::nullopt};
+    return {std::nullopt, MarkRefusal {MarkFault::TempcoNotOffered, kind, std::nullopt, ppm}};
 }
 
 TypedMark readTypedTolerance(std::string_view text, Kind kind)

@@ -23,8 +23,6 @@ constexpr std::array<ToleranceSeries, 6> SeriesByTolerance {{
     {50, "E192", true},
 }};
 
-constexpr std::string_view NearestLine = "{series} 가까운 표준값: {below}, {above}";
-
 const ESeries *seriesNamed(std::string_view name)
 {
     for (const ESeries &s : StandardSeries)
@@ -74,17 +72,16 @@ std::optional<Neighbours> neighboursIn(const ESeries &series, Decimal ohms)
     return Neighbours {decimalOf(below, scale), decimalOf(*above, scale)};
 }
 
-std::string nearestStandardLine(std::uint64_t ohms, std::optional<int> toleranceHundredths)
+std::optional<NearestStandard> nearestStandard(std::uint64_t ohms,
+                                               std::optional<int> toleranceHundredths)
 {
     const ESeries *series = toleranceHundredths ? seriesOfTolerance(*toleranceHundredths) : nullptr;
     if (!series)
-        return {};
+        return std::nullopt;
     const std::optional<Neighbours> n = neighboursIn(*series, decimalOf(ohms));
     if (!n)
-        return {};
-    return fillIn(
-        NearestLine,
-        {{"series", series->name}, {"below", ohmsText(n->below)}, {"above", ohmsText(n->above)}});
+        return std::nullopt;
+    return NearestStandard {series, *n};
 }
 
 } // namespace bandalyx

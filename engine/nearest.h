@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "engine/colourtable.h"
@@ -27,8 +26,16 @@ struct Neighbours
 // in the series or zero.
 std::optional<Neighbours> neighboursIn(const ESeries &series, Decimal ohms);
 
-// "E24 가까운 표준값: 4.3 ㏀, 4.7 ㏀" for a value outside the series of its tolerance (hundredths
-// of a percent); empty when the value is in that series or no series goes with the tolerance.
-std::string nearestStandardLine(std::uint64_t ohms, std::optional<int> toleranceHundredths);
+// The series of a tolerance (hundredths of a percent) and its values either side of a reading
+// that is not in it.
+struct NearestStandard
+{
+    const ESeries *series;
+    Neighbours values;
+};
+
+// Nothing when the value is in the series of its tolerance, or no series goes with it.
+std::optional<NearestStandard> nearestStandard(std::uint64_t ohms,
+                                               std::optional<int> toleranceHundredths);
 
 } // namespace bandalyx

@@ -1,53 +1,21 @@
 #include "engine/reader.h"
 
-#include "engine/marking.h"
-#include "engine/valuetext.h"
-
 #include <algorithm>
 #include <charconv>
-#include <utility>
 #include <cstdint>
+#include <utility>
+
+#include "engine/decimal.h"
+#include "engine/marking.h"
+#include "engine/text.h"
 
 namespace bandalyx {
 
 namespace {
 
-bool isContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-// Byte offset of the character at `index` (or the text's size when it has fewer characters),
-// so that a cut never splits a multi-byte character.
-std::size_t byteOffsetOf(std::string_view utf8, std::size_t index)
-{
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (isContinuationByte(utf8[i]))
-            continue;
-        if (chars == index)
-            return i;
-        ++chars;
-    }
-    return utf8.size();
-}
-
-std::string_view firstCharacters(std::string_view utf8, std::size_t count)
-{
-    return utf8.substr(0, byteOffsetOf(utf8, count));
-}
-
-std::string_view characterAt(std::string_view utf8, std::size_t index)
-{
-    const std::size_t begin = byteOffsetOf(utf8, index);
-    const std::size_t end = byteOffsetOf(utf8, index + 1);
-    return utf8.substr(begin, end - begin);
-}
-
 bool isDigits(std::string_view text)
 {
-    return !text.empty()
-        && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
 }
 
 // The leading decimal digits of a text, as a number; none reads as 0. Callers pass at most
@@ -56,18 +24,11 @@ std::uint64_t leadingNumber(std::string_view text)
 {
     std::uint64_t n = 0;
     for (char c : text) {
-        if (c < '0' || c > '9')
+        if (!isDigit(c))
             break;
         n = n * 10 + static_cast<std::uint64_t>(c - '0');
     }
     return n;
-}
-
-// Characters, not bytes, of a UTF-8 text.
-std::size_t characterCount(std::string_view utf8)
-{
-    return static_cast<std::size_t>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return !isContinuationByte(c); }));
 }
 
 } // namespace
@@ -153,27 +114,6 @@ DefaultResistor defaultResistor(Kind kind)
     return r;
 }
 
-std::string withUnit(std::string_view digits)
-{
-    const std::size_t length = characterCount(digits);
-    // More digits than the giga-ohms hold never come from the bands: such a text keeps no unit.
-    if (length > 3 * Units.size())
-        return std::string(digits);
-    const Unit &unit = unitForWholeDigits(static_cast<int>(length));
-    // Keep the cut-off digits as a fraction: 4700 is 4.7 kilo-ohms, not 4.
-    const std::size_t whole = length - static_cast<std::size_t>(unit.exponent);
-    std::string text(digits.substr(0, whole));
-    std::string_view fraction = digits.substr(whole);
-    while (!fraction.empty() && fraction.back() == '0')
-        fraction.remove_suffix(1);
-    if (!fraction.empty()) {
-        text += '.';
-        text += fraction;
-    }
-    text += unit.text;
-    return text;
-}
-
 namespace {
 
 // The value as the digit and multiplier bands give it, when the multiplier band holds 0 to 9.
@@ -207,6 +147,9 @@ std::string joined(const BandValues &values)
 
 } // namespace
 
+// The tolerance band is looked up by its code's exact text, the multiplier and the coefficient
+// by the number their text spells; the two differ only for texts no button gives ("03" is 3, yet
+// "01" no tolerance), and the reading keeps both as the reader has always read them.
 Reading readBands(Kind kind, const BandValues &values)
 {
     Reading r;

@@ -145,7 +145,4 @@ private:
 // The colour code a text spells exactly, "0" to "11"; "01", " 1" and the empty text are none.
 std::optional<int> codeOfText(std::string_view text);
 
-// The unit step on a plain digit text ("4700" -> "4.7 ㏀").
-std::string withUnit(std::string_view digits);
-
 } // namespace bandalyx

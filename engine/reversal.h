@@ -3,8 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <string_view>
 #include <variant>
 
 #include "engine/colourtable.h"
@@ -31,6 +29,7 @@ struct BandReading
 enum class BandFault {
     NotOffered, // the role offers no such colour (a first digit is never black, gold, silver)
     AbsentBand, // a no-colour tolerance band is no band at all, so it cannot be read as another
+                // (the only refusal of a band that is no colour)
     WhiteAsTolerance, // in the tolerance place white would mean no band, yet the band is there
 };
 
@@ -55,7 +54,16 @@ ReadingOrRefusal readForward(Kind kind, const BandSequence &codes);
 // cannot play its role there.
 ReadingOrRefusal readBackward(Kind kind, const BandSequence &codes);
 
-// The resistor picture's tooltip (UTF-8): the reading from each end, or why one is impossible.
-std::string directionsTooltip(Kind kind, const BandSequence &codes);
+// What the resistor picture's explanation says: the reading from each end, or why one is
+// impossible.
+struct Directions
+{
+    Band first; // where the forward reading starts
+    ReadingOrRefusal forward;
+    Band last; // where the backward reading starts
+    ReadingOrRefusal backward;
+};
+
+Directions directionsOf(Kind kind, const BandSequence &codes);
 
 } // namespace bandalyx

@@ -4,169 +4,13 @@
 #include <array>
 #include <optional>
 
-#include "engine/colourtable.h"
+#include "engine/text.h"
 
 namespace bandalyx {
 
 namespace {
 
 constexpr std::string_view Ohm {&symbol::Ohm, 1};
-
-constexpr char32_t Invalid = 0xFFFFFFFF;
-
-struct Utf8Lead
-{
-    unsigned char mask;
-    unsigned char value;
-    int continuations;
-    char32_t smallest; // anything below is an overlong form
-};
-
-constexpr std::array<Utf8Lead, 3> Utf8Leads {{
-    {0xE0, 0xC0, 1, 0x80},
-    {0xF0, 0xE0, 2, 0x800},
-    {0xF8, 0xF0, 3, 0x10000},
-}};
-
-// The code point at `pos`, moving past it; Invalid for a malformed, overlong or surrogate
-// sequence, of which only the first byte is passed.
-char32_t nextCodePoint(std::string_view s, std::size_t &pos)
-{
-    const auto byteAt = [s](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char lead = byteAt(pos++);
-    if (lead < 0x80)
-        return lead;
-    for (const Utf8Lead &form : Utf8Leads) {
-        if ((lead & form.mask) != form.value)
-            continue;
-        char32_t cp = lead & static_cast<unsigned char>(~form.mask);
-        std::size_t at = pos;
-        for (int i = 0; i < form.continuations; ++i, ++at) {
-            if (at >= s.size() || (byteAt(at) & 0xC0) != 0x80)
-                return Invalid;
-            cp = (cp << 6) | (byteAt(at) & 0x3F);
-        }
-        if (cp < form.smallest || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return Invalid;
-        pos = at;
-        return cp;
-    }
-    return Invalid;
-}
-
-struct SymbolRange
-{
-    char32_t first;
-    char32_t last;
-    std::string_view symbols;
-};
-
-// What is read besides printable ASCII and its fullwidth forms (U+FF01–U+FF5E).
-// clang-format off
-constexpr std::array<SymbolRange, 18> OtherSymbols {{
-    {U'\t', U'\t', " "},          // tab
-    {U'\n', U'\r', "\n"},         // line ends: around a value, never inside it
-    {0x0085, 0x0085, "\n"},        // next line
-    {0x2028, 0x2029, "\n"},        // line and paragraph separators
-    {0x00B1, 0x00B1, "\x03"},      // plus-minus sign
-    {0x00B0, 0x00B0, "\x04"},      // degree sign
-    {0x2103, 0x2103, "\x04" "C"}, // degree Celsius
-    {0x00A0, 0x00A0, " "},        // no-break space
-    {0x2000, 0x200A, " "},        // en quad to hair space, thin space among them
-    {0x202F, 0x202F, " "},        // narrow no-break space
-    {0x3000, 0x3000, " "},        // ideographic space
-    {0x2212, 0x2212, "-"},        // minus sign
-    {0x2126, 0x2126, Ohm},        // ohm sign
-    {0x03A9, 0x03A9, Ohm},        // Greek capital omega
-    {0x33C0, 0x33C0, "k\x01"},    // square k ohm (\x01: symbol::Ohm)
-    {0x33C1, 0x33C1, "M\x01"},    // square m ohm
-    {0x00B5, 0x00B5, "u"},        // micro sign
-    {0x03BC, 0x03BC, "u"},        // Greek small mu
-}};
-// clang-format on
-
-constexpr char32_t FullwidthFirst = 0xFF01;
-constexpr char32_t FullwidthLast = 0xFF5E;
-constexpr char32_t FullwidthOffset = 0xFEE0;
-
-void appendSymbols(std::string &out, char32_t cp)
-{
-    if (cp >= 0x20 && cp <= 0x7E) {
-        out += static_cast<char>(cp);
-        return;
-    }
-    if (cp >= FullwidthFirst && cp <= FullwidthLast) {
-        out += static_cast<char>(cp - FullwidthOffset);
-        return;
-    }
-    for (const SymbolRange &r : OtherSymbols) {
-        if (cp >= r.first && cp <= r.last) {
-            out += r.symbols;
-            return;
-        }
-    }
-    out += symbol::Unknown;
-}
-
-struct Word
-{
-    std::string_view text;
-    std::string_view symbols;
-};
-
-// Korean unit words, each before the shorter ones it begins with.
-constexpr std::array<Word, 7> Words {{
-    {"킬로옴", "k\x01"},
-    {"메가옴", "M\x01"},
-    {"기가옴", "G\x01"},
-    {"킬로", "k"},
-    {"메가", "M"},
-    {"기가", "G"},
-    {"옴", "\x01"},
-}};
-
-const Word *wordAt(std::string_view text, std::size_t pos)
-{
-    for (const Word &w : Words)
-        if (text.substr(pos).starts_with(w.text))
-            return &w;
-    return nullptr;
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-} // namespace
-
-std::string_view takeDigits(std::string_view &s)
-{
-    const std::size_t n = std::min(s.find_first_not_of("0123456789"), s.size());
-    const std::string_view digits = s.substr(0, n);
-    s.remove_prefix(n);
-    return digits;
-}
-
-void skipBlanks(std::string_view &s)
-{
-    s.remove_prefix(std::min(s.find_first_not_of(' '), s.size()));
-}
-
-std::string lowerCase(std::string_view s)
-{
-    std::string lower(s);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    return lower;
-}
-
-namespace {
 
 // A unit prefix after a number, or the decimal point of a letter code ("4K7", "47R0").
 struct Prefix
@@ -176,12 +20,15 @@ struct Prefix
     bool milli; // refused: the reader shows nothing that small, and it is mostly a typo for M
 };
 
-constexpr std::array<Prefix, 10> Prefixes {{
+constexpr std::array<Prefix, 13> Prefixes {{
     {'R', 0, false},
     {'k', 3, false},
     {'K', 3, false},
+    {symbol::Kilo, 3, false},
     {'M', 6, false},
+    {symbol::Mega, 6, false},
     {'G', 9, false},
+    {symbol::Giga, 9, false},
     {'T', 12, false},
     {'m', -3, true},
     {'u', -6, false},
@@ -356,69 +203,6 @@ std::variant<Decimal, ParseError> decimalOfDigits(std::string_view digits, int e
 
 } // namespace
 
-std::strong_ordering operator<=>(Decimal a, Decimal b)
-{
-    if (a.significand == 0 || b.significand == 0)
-        return (a.significand != 0 ? 1 : 0) <=> (b.significand != 0 ? 1 : 0);
-    // The place of the leading digit decides; at the same place, the digits do.
-    const int placeA = figuresOf(a) + a.exponent;
-    const int placeB = figuresOf(b) + b.exponent;
-    if (placeA != placeB)
-        return placeA <=> placeB;
-    std::string digitsA = std::to_string(a.significand);
-    std::string digitsB = std::to_string(b.significand);
-    const std::size_t length = std::max(digitsA.size(), digitsB.size());
-    digitsA.resize(length, '0');
-    digitsB.resize(length, '0');
-    return digitsA.compare(digitsB) <=> 0;
-}
-
-bool operator==(Decimal a, Decimal b)
-{
-    return (a <=> b) == 0;
-}
-
-Decimal decimalOf(std::uint64_t ohms, int exponent)
-{
-    if (ohms == 0)
-        return {};
-    while (ohms % 10 == 0) {
-        ohms /= 10;
-        ++exponent;
-    }
-    return {ohms, exponent};
-}
-
-int figuresOf(Decimal d)
-{
-    int figures = 0;
-    for (std::uint64_t s = d.significand; s != 0; s /= 10)
-        ++figures;
-    return figures;
-}
-
-std::string symbolsOf(std::string_view text)
-{
-    std::string symbols;
-    for (std::size_t pos = 0; pos < text.size();) {
-        if (const Word *w = wordAt(text, pos)) {
-            symbols += w->symbols;
-            pos += w->text.size();
-        } else {
-            appendSymbols(symbols, nextCodePoint(text, pos));
-        }
-    }
-    return symbols;
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    constexpr std::string_view Around = " \n";
-    s.remove_prefix(std::min(s.find_first_not_of(Around), s.size()));
-    s.remove_suffix(s.size() - std::min(s.find_last_not_of(Around) + 1, s.size()));
-    return s;
-}
-
 std::variant<Decimal, ParseError> parseOhms(std::string_view text)
 {
     if (text.size() > MaxTypedBytes)
@@ -450,43 +234,6 @@ std::variant<Decimal, ParseError> parseOhmsSymbols(std::string_view symbols)
             return ParseError::Negative;
     }
     return value;
-}
-
-std::string ohmsText(Decimal ohms)
-{
-    const Decimal d = decimalOf(ohms.significand, ohms.exponent);
-    const Unit &unit = unitForWholeDigits(figuresOf(d) + d.exponent);
-
-    std::string digits = std::to_string(d.significand);
-    const int exponent = d.exponent - unit.exponent;
-    const int whole = static_cast<int>(digits.size()) + exponent;
-    if (exponent >= 0)
-        digits.append(static_cast<std::size_t>(exponent), '0');
-    else if (whole > 0)
-        digits.insert(static_cast<std::size_t>(whole), 1, '.');
-    else
-        digits.insert(0, "0." + std::string(static_cast<std::size_t>(-whole), '0'));
-    return digits + std::string(unit.text);
-}
-
-std::string fillIn(std::string_view pattern,
-                   std::initializer_list<std::pair<std::string_view, std::string_view>> values)
-{
-    std::string text;
-    for (;;) {
-        const std::size_t open = pattern.find('{');
-        const std::size_t close = pattern.find('}', open);
-        if (open == std::string_view::npos || close == std::string_view::npos)
-            break;
-        text += pattern.substr(0, open);
-        const std::string_view name = pattern.substr(open + 1, close - open - 1);
-        const auto value = std::find_if(values.begin(), values.end(),
-                                        [name](const auto &v) { return v.first == name; });
-        text += value != values.end() ? value->second : pattern.substr(open, close - open + 1);
-        pattern.remove_prefix(close + 1);
-    }
-    text += pattern;
-    return text;
 }
 
 } // namespace bandalyx

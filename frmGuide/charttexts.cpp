@@ -6,7 +6,7 @@
 
 #include "engine/marking.h"
 #include "engine/reader.h"
-#include "engine/valuetext.h"
+#include "engine/decimal.h"
 #include "platform/convert.h"
 
 // The chart's texts, derived from the colour table and read through the reader itself, so that
@@ -60,6 +60,15 @@ QString superscript(int n)
     return s;
 }
 
+// The reader gives code 9 in the tolerance band ±20 ％ because there it stands for a missing band;
+// a white band itself carries no tolerance, so the text goes to the no-colour row and white shows
+// none.
+bool givesItsToleranceToNoColour(int code)
+{
+    const Kind kind = AllKinds.front();
+    return isNoColour(kind, valueBandsOf(kind).tolerance, code);
+}
+
 // The example read as the reader reads it, so the chart shows what a reading shows.
 struct ExampleReading
 {
@@ -83,11 +92,8 @@ QList<ColourChartRow> colourChartRows()
 {
     QList<ColourChartRow> rows;
     for (const ColourCode &c : Colours) {
-        // The reader gives code 9 in the tolerance band ±20 ％ because there it stands for a
-        // missing band; a white band itself carries no tolerance, so the text goes to the
-        // no-colour row and white shows none.
         const auto [percent, letter]
-            = splitTolerance(c.code == NoColourCode ? NoTolerance : c.tolerance);
+            = splitTolerance(givesItsToleranceToNoColour(c.code) ? NoTolerance : c.tolerance);
         rows.append({toQString(c.koreanName), platform::toQColor(colourNumber(c.rgb)),
                      c.digit < 0 ? toQString(Dash) : QString::number(c.digit),
                      multiplierText(c.multiplierExponent), percent, letter, orDash(c.tempcoPpm)});

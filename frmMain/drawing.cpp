@@ -38,11 +38,10 @@ void frmMain::describeBand(Band band)
 {
     const BandRow &row = MainLayout::bandRow(band);
     QString name = (this->*row.letter)->text();
-    const std::optional<long long> code = m_reader.state().band(band).number();
+    const std::optional<int> code = m_reader.state().band(band).code();
     const std::optional<Kind> kind = selectedKind();
-    if (code && *code >= 0 && *code < ColourCount) {
-        const bool noColour
-            = kind && roleOf(*kind, band) == Role::Tolerance && *code == NoColourCode;
+    if (code) {
+        const bool noColour = kind && isNoColour(*kind, band, *code);
         name += u' ' + toQString(noColour ? NoColourName : Colours[std::size_t(*code)].koreanName);
     }
     (this->*row.shape)->setAccessibleName(name);
@@ -83,9 +82,7 @@ void frmMain::SelectColorShow(int code)
         return;
     // Code 9 is no colour in the band that stands for it while that band is being set.
     if (const std::optional<Band> band = selectedBand())
-        paintBand(*band, code,
-                  code == NoColourCode && noColourBandOf(*band) != 0
-                      && m_reader.state().NoColourBand == noColourBandOf(*band));
+        paintBand(*band, code, showsNoColour(m_reader.state().NoColourBand, *band, code));
 }
 
 // A band in its colour, or hatched as no colour; any colour brings a band that can be hatched

@@ -14,6 +14,7 @@
 #include "frmAbout/frmabout.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/layout.h"
+#include "frmMain/words.h"
 #include "platform/convert.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
@@ -196,12 +197,9 @@ void frmMain::showExplanation()
 {
     m_explained = true;
     const Explanation e = explain(m_reader, selectedKind());
-    QString value = toQString(e.value);
-    if (!e.nearest.empty())
-        value += u'\n' + toQString(e.nearest);
-    Text1->setToolTip(value);
-    Text2->setToolTip(toQString(e.range));
-    Picture2->setToolTip(toQString(e.directions));
+    Text1->setToolTip(valueTooltip(e));
+    Text2->setToolTip(rangeTooltip(e));
+    Picture2->setToolTip(e.directions ? directionsTooltip(*e.directions) : QString());
     Picture2->setAccessibleDescription(Picture2->toolTip());
 }
 
@@ -225,9 +223,10 @@ void frmMain::kindChosen(const KindOptionRow &row)
 void frmMain::resetToDefault(Kind kind)
 {
     const DefaultResistor r = defaultResistor(kind);
-    m_reader.BaseValueShow(r);
-    explainReading();
-    showColours(r.colours);
+    const auto &[a, b, c, d, e, f] = r.values;
+    BaseValueShow(a, b, c, d, e, toQString(f.text()));
+    const auto &[ca, cb, cc, cd, ce, cf] = r.colours;
+    BaseColorShow(ca, cb, cc, cd, ce, QString::number(cf));
 }
 
 void frmMain::KindDefaultShow()
@@ -238,10 +237,26 @@ void frmMain::KindDefaultShow()
     ResultValueShow();
 }
 
+namespace {
+
+// A band that every kind has and that is the tolerance band of some kind settles what code 9
+// means in each kind's branch of its handler, so it needs no white code 9 first; with no kind
+// chosen, its handler changes nothing at all.
+bool settlesNineInEveryKind(Band band)
+{
+    bool everyKind = true;
+    for (Kind k : AllKinds)
+        everyKind = everyKind && roleOf(k, band) != Role::None;
+    return everyKind && noColourBandOf(band) != 0;
+}
+
+} // namespace
+
 void frmMain::bandChosen(const BandOptionRow &row)
 {
     const std::optional<Kind> kind = selectedKind();
-    if (row.resetsNineFirst)
+    const bool settles = settlesNineInEveryKind(row.band);
+    if (!settles)
         showNineAsWhite();
     if (!kind || !(this->*row.member)->isChecked())
         return;
@@ -249,9 +264,9 @@ void frmMain::bandChosen(const BandOptionRow &row)
     if (role == Role::None)
         return;
     CmdSelectShow(offeredCodes(role));
-    if (role == Role::Tolerance)
-        showNineAsNoColour(noColourBandOf(row.band));
-    else if (!row.resetsNineFirst)
+    if (const int noColourBand = noColourBandWhileSetting(*kind, row.band))
+        showNineAsNoColour(noColourBand);
+    else if (settles)
         showNineAsWhite();
 }
 

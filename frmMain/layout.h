@@ -43,9 +43,6 @@ struct BandOptionRow
     TwipRect rect;
     int tab;
     Handler click;
-    // Whether the handler first gives code 9 back its white meaning; band D's handler does so
-    // in each of its branches instead, and nothing at all while no kind is chosen.
-    bool resetsNineFirst;
 };
 
 struct ColourButtonRow
@@ -129,12 +126,12 @@ struct MainLayout
 
     // In Frame2, in band order.
     static constexpr std::array<BandOptionRow, bandalyx::BandCount> BandOptions {{
-        {&frmMain::Option4, "Option4", bandalyx::Band::A, {120, 240, 1095, 255}, 6,  &frmMain::Option4_Click, true},
-        {&frmMain::Option5, "Option5", bandalyx::Band::B, {600, 240, 975, 255},  7,  &frmMain::Option5_Click, true},
-        {&frmMain::Option6, "Option6", bandalyx::Band::C, {1080, 240, 975, 255}, 8,  &frmMain::Option6_Click, true},
-        {&frmMain::Option7, "Option7", bandalyx::Band::D, {1560, 240, 975, 255}, 17, &frmMain::Option7_Click, false},
-        {&frmMain::Option8, "Option8", bandalyx::Band::E, {2040, 240, 975, 255}, 18, &frmMain::Option8_Click, true},
-        {&frmMain::Option9, "Option9", bandalyx::Band::F, {2520, 240, 375, 255}, 19, &frmMain::Option9_Click, true},
+        {&frmMain::Option4, "Option4", bandalyx::Band::A, {120, 240, 1095, 255}, 6,  &frmMain::Option4_Click},
+        {&frmMain::Option5, "Option5", bandalyx::Band::B, {600, 240, 975, 255},  7,  &frmMain::Option5_Click},
+        {&frmMain::Option6, "Option6", bandalyx::Band::C, {1080, 240, 975, 255}, 8,  &frmMain::Option6_Click},
+        {&frmMain::Option7, "Option7", bandalyx::Band::D, {1560, 240, 975, 255}, 17, &frmMain::Option7_Click},
+        {&frmMain::Option8, "Option8", bandalyx::Band::E, {2040, 240, 975, 255}, 18, &frmMain::Option8_Click},
+        {&frmMain::Option9, "Option9", bandalyx::Band::F, {2520, 240, 375, 255}, 19, &frmMain::Option9_Click},
     }};
 
     // Captions come from the colour table; a button and its swatch share left edge and width.

@@ -6,6 +6,7 @@
 #include "engine/encode.h"
 #include "engine/marking.h"
 #include "frmMain/layout.h"
+#include "frmMain/words.h"
 #include "platform/balloon.h"
 #include "platform/convert.h"
 
@@ -24,19 +25,19 @@ namespace {
 struct Typed
 {
     BandCodes codes {};
-    std::string message;
+    QString note;
 };
 
 Typed readTyped(ResultBox box, const std::string &text, Kind kind)
 {
     if (box == ResultBox::Value) {
-        TypedValue typed = readTypedValue(text, kind);
-        return {typed.codes, std::move(typed.message)};
+        const TypedValue typed = readTypedValue(text, kind);
+        return {typed.codes, typed.refusal ? noteOf(*typed.refusal) : QString()};
     }
     const ValueBands bands = valueBandsOf(kind);
     const bool tolerance = box == ResultBox::Tolerance;
-    TypedMark mark = tolerance ? readTypedTolerance(text, kind) : readTypedTempco(text, kind);
-    Typed typed {{}, std::move(mark.message)};
+    const TypedMark mark = tolerance ? readTypedTolerance(text, kind) : readTypedTempco(text, kind);
+    Typed typed {{}, mark.refusal ? noteOf(*mark.refusal) : QString()};
     if (mark.code)
         typed.codes[std::size_t(index(tolerance ? bands.tolerance : *bands.tempco))] = mark.code;
     return typed;
@@ -93,10 +94,10 @@ void frmMain::applyTyped(ResultBox box)
     if (!kind || edit->text() == toQString(m_reader.shownText(box)))
         return;
     const Typed typed = readTyped(box, edit->text().toStdString(), *kind);
-    if (!typed.message.empty()) {
+    if (!typed.note.isEmpty()) {
         // The typed text stays for the user to mend; nothing else changes.
-        edit->setAccessibleDescription(toQString(typed.message));
-        m_boxMessages[std::size_t(box)]->showMessage(toQString(typed.message));
+        edit->setAccessibleDescription(typed.note);
+        m_boxMessages[std::size_t(box)]->showMessage(typed.note);
         return;
     }
     hideBoxMessage(box);
@@ -105,8 +106,7 @@ void frmMain::applyTyped(ResultBox box)
     for (const BandRow &row : MainLayout::Bands) {
         if (const std::optional<int> code = typed.codes[std::size_t(index(row.band))]) {
             m_reader.setBand(row.band, *code);
-            paintBand(row.band, *code,
-                      *code == NoColourCode && roleOf(*kind, row.band) == Role::Tolerance);
+            paintBand(row.band, *code, isNoColour(*kind, row.band, *code));
         }
     }
     ResultValueShow();

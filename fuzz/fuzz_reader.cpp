@@ -17,7 +17,9 @@
 #include "engine/nearest.h"
 #include "engine/reader.h"
 #include "engine/reversal.h"
+#include "engine/text.h"
 #include "engine/valuetext.h"
+#include "tests/withunit.h"
 
 using namespace bandalyx;
 
@@ -70,11 +72,6 @@ public:
         boxes[static_cast<int>(box)] = std::string(text);
     }
 };
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 // "4.7 ㏀": one to three whole digits, an optional fraction without trailing zeros, a unit.
 bool isValueText(std::string_view s)
@@ -203,7 +200,7 @@ void typedValue(std::string_view text)
     for (Kind kind : AllKinds) {
         const TypedValue typed = readTypedValue(text, kind);
         if (!typed.applies()) {
-            check(typed.codes == BandCodes {}, "refused codes", typed.message);
+            check(typed.codes == BandCodes {}, "refused codes", std::string(text));
             continue;
         }
         // A plain value is read as itself; a marking adds bands but never changes the value.
@@ -214,7 +211,7 @@ void typedValue(std::string_view text)
     // A typed tolerance or coefficient sets an offered code, or says why not.
     for (Kind kind : AllKinds) {
         for (const TypedMark &mark : {readTypedTolerance(text, kind), readTypedTempco(text, kind)})
-            check(mark.code.has_value() != !mark.message.empty(), "mark", mark.message);
+            check(mark.code.has_value() != mark.refusal.has_value(), "mark", std::string(text));
     }
 }
 
@@ -224,9 +221,9 @@ void bothEnds(Input &in)
     BandSequence codes {};
     for (int &code : codes)
         code = static_cast<std::int8_t>(in.byte());
-    const std::string tooltip = directionsTooltip(kind, codes);
-    check(!tooltip.empty(), "tooltip", tooltip);
-    readBackward(kind, codes);
+    // The picture's explanation starts each reading where the kind's bands begin and end.
+    const Directions d = directionsOf(kind, codes);
+    check(d.first == Band::A && index(d.last) == bandCountOf(kind) - 1, "directions", "");
 
     // A forward reading is what the reader shows for the same bands.
     const ReadingOrRefusal forward = readForward(kind, codes);
@@ -241,7 +238,7 @@ void bothEnds(Input &in)
     std::uint64_t ohms = 0;
     for (int i = 0; i < 8; ++i)
         ohms = ohms << 8 | in.byte();
-    nearestStandardLine(ohms, static_cast<std::int16_t>(in.byte() | in.byte() << 8));
+    nearestStandard(ohms, static_cast<std::int16_t>(in.byte() | in.byte() << 8));
 }
 
 } // namespace

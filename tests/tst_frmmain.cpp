@@ -8,6 +8,8 @@
 #include <QToolTip>
 
 #include "app/look.h"
+#include "engine/reversal.h"
+#include "frmMain/words.h"
 #include "platform/twips.h"
 #include "tests/guifixture.h"
 
@@ -72,6 +74,8 @@ private slots:
     void typedValue();
     void typedValueGivesWayToTheReading_data();
     void typedValueGivesWayToTheReading();
+    void everySentenceWorded_data();
+    void everySentenceWorded();
 };
 
 void TestFrmMain::initTestCase()
@@ -888,6 +892,96 @@ void TestFrmMain::typedValueGivesWayToTheReading()
     QCOMPARE(m_window->results(), QStringList({"10 \u2126", "±5.00 ％, J", "-"}));
     QVERIFY(m_window->valueMessage().isEmpty());
     QVERIFY(m_window->resultBox(box)->accessibleDescription().isEmpty());
+}
+
+void TestFrmMain::everySentenceWorded_data()
+{
+    QTest::addColumn<int>("what"); // 0 to 2: the note of the value, tolerance or tempco box; 3 the picture
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<QString>("input"); // typed, or the picture's band codes from A on
+    QTest::addColumn<QString>("words");
+
+    const QString examples = " 예: 4.7k, 4K7, 4 700, 2.2 ㏁";
+    const QString positive = " 0보다 큰 값을 입력하세요.";
+    const QString tolerances = "±0.05 ％(A), ±0.1 ％(B), ±0.25 ％(C), ±0.5 ％(D), ±1 ％(F), "
+                               "±2 ％(G), ±5 ％(J), ±10 ％(K), ±20 ％(M)";
+    const QString tempcos = "6색 저항의 온도계수: 1, 5, 10, 15, 25, 50, 100 ppm/℃";
+    QTest::newRow("empty") << 0 << 4 << "" << "값을 입력하세요." + examples;
+    QTest::newRow("too long") << 0 << 4 << QString(65, '1') << "입력이 너무 깁니다." + examples;
+    QTest::newRow("unparseable") << 0 << 4 << "4.7.1" << "값으로 읽을 수 없습니다." + examples;
+    QTest::newRow("decimal comma")
+        << 0 << 4 << "4,7k" << "쉼표는 천 단위를 나눌 때만 씁니다. 소수점은 마침표로 쓰세요(예: 4.7k).";
+    QTest::newRow("not ohms") << 0 << 4 << "4.7 kV"
+                              << "저항값은 옴(\u2126) 단위로 입력하세요. 예: 4.7k, 4.7 ㏀, 470 ohm";
+    QTest::newRow("lower-case m")
+        << 0 << 4 << "2.2m" << "소문자 m은 밀리(1/1000)입니다. 메가옴은 대문자 M으로 쓰세요(예: 2.2M).";
+    QTest::newRow("zero") << 0 << 4 << "0" << "0 \u2126은 나타낼 수 없습니다." + positive;
+    QTest::newRow("negative") << 0 << 4 << "−4.7k" << "저항값은 음수일 수 없습니다." + positive;
+    QTest::newRow("too small, another kind shows it")
+        << 0 << 5 << "99"
+        << "너무 작은 값입니다. 5색 저항은 100 \u2126부터 나타냅니다. 4색 저항으로는 나타낼 수 있습니다.";
+    QTest::newRow("too large, other kinds show it")
+        << 0 << 4 << "100G"
+        << "너무 큰 값입니다. 4색 저항은 99 G\u2126까지 나타냅니다. 5색, 6색 저항으로는 나타낼 수 "
+           "있습니다.";
+    QTest::newRow("too many figures, other kinds show it")
+        << 0 << 4 << "4.75 ㏀"
+        << "유효 숫자가 3자리입니다. 4색 저항은 2자리까지 나타냅니다. 5색, 6색 저항으로는 나타낼 수 "
+           "있습니다. 4색에서 가까운 값: 4.7 ㏀, 4.8 ㏀";
+    QTest::newRow("too many figures for any kind")
+        << 0 << 5 << "4 753"
+        << "유효 숫자가 4자리입니다. 5색 저항은 3자리까지 나타냅니다. 어느 종류로도 나타낼 수 "
+           "없습니다. 5색에서 가까운 값: 4.75 ㏀, 4.76 ㏀";
+    QTest::newRow("a marking's tolerance no colour has")
+        << 0 << 4 << "4.7k 3%" << "±3 ％ 허용오차를 나타내는 색이 없습니다. 4색 저항의 허용오차: " + tolerances;
+    QTest::newRow("tolerance unreadable")
+        << 1 << 4 << "XYZ 1%" << "허용오차로 읽을 수 없습니다. 예: 5%, ±1 %, J. 4색 저항의 허용오차: " + tolerances;
+    QTest::newRow("tempco unreadable")
+        << 2 << 6 << "50 ppb" << "온도계수로 읽을 수 없습니다. 예: 50ppm, 50 ppm/℃. " + tempcos;
+    QTest::newRow("tempco no colour has")
+        << 2 << 6 << "20ppm" << "20 ppm/℃ 온도계수를 나타내는 색이 없습니다. " + tempcos;
+    QTest::newRow("no tempco band")
+        << 2 << 5 << "50ppm" << "5색 저항에는 온도계수 띠가 없습니다. 온도계수는 6색 저항에만 있습니다.";
+    QTest::newRow("both ways, not standard, with a coefficient")
+        << 3 << 6 << "9 1 0 1 1 1"
+        << "A부터: 9.1 ㏀ ±1 ％ 100 ppm/℃ (E96 표준값 아님)\n"
+           "반대쪽(F부터): 111 \u2126 ±1 ％ 1 ppm/℃ (E96 표준값 아님)";
+    QTest::newRow("white as the tolerance")
+        << 3 << 4 << "9 1 2 1"
+        << "A부터: 9.1 ㏀ ±1 ％ (E96 표준값 아님)\n반대쪽(D부터)에서는 읽을 수 없음: "
+           "A 띠(흰색)는 허용오차 자리에서 무색으로 읽혀 허용오차가 될 수 없음";
+    QTest::newRow("a missing band, and no forward reading")
+        << 3 << 4 << "0 1 2 9"
+        << "A부터는 읽을 수 없음: A 띠(흑색)는 첫 숫자가 될 수 없음\n"
+           "반대쪽(D부터)에서는 읽을 수 없음: D 띠(무색)는 띠가 없는 자리라 첫 숫자가 될 수 없음";
+}
+
+// Each sentence once, whole, as the window shows it; the causes and their numbers are the
+// engine's tests'.
+void TestFrmMain::everySentenceWorded()
+{
+    QFETCH(int, what);
+    QFETCH(int, bands);
+    QFETCH(QString, input);
+    QFETCH(QString, words);
+
+    const bandalyx::Kind kind = bandalyx::AllKinds[std::size_t(bands - 4)];
+    const std::string typed = input.toStdString();
+    QString shown;
+    if (what == 0) {
+        shown = ui::noteOf(readTypedValue(typed, kind).refusal.value());
+    } else if (what < 3) {
+        const bandalyx::TypedMark mark = what == 1 ? bandalyx::readTypedTolerance(typed, kind)
+                                                   : bandalyx::readTypedTempco(typed, kind);
+        shown = ui::noteOf(mark.refusal.value());
+    } else {
+        bandalyx::BandSequence codes {};
+        const QStringList list = input.split(u' ');
+        for (int i = 0; i < list.size(); ++i)
+            codes[std::size_t(i)] = list[i].toInt();
+        shown = ui::directionsTooltip(bandalyx::directionsOf(kind, codes));
+    }
+    QCOMPARE(shown, words);
 }
 
 QTEST_MAIN(TestFrmMain)

@@ -27,8 +27,6 @@ private slots:
     void numberAndTextBandsReadAlike();
     void exactCodePoints_data();
     void exactCodePoints();
-    void unitByLength_data();
-    void unitByLength();
 };
 
 void TestReader::readings_data()
@@ -282,29 +280,6 @@ void TestReader::exactCodePoints()
     QCOMPARE(tolerance.front().unicode(), 0x00B1);
     QVERIFY(tolerance.contains(QChar(0xFF05)));
     QVERIFY(!tolerance.contains(QChar('%')));
-}
-
-void TestReader::unitByLength_data()
-{
-    QTest::addColumn<QString>("digits");
-    QTest::addColumn<QString>("shown");
-
-    // clang-format off
-    QTest::newRow("empty gets ohms")       << ""              << " Ω";
-    QTest::newRow("3 digits stay ohms")    << "999"           << "999 Ω";
-    QTest::newRow("4 digits")              << "1000"          << "1 ㏀";
-    QTest::newRow("6 digits")              << "999900"        << "999.9 ㏀";
-    QTest::newRow("7 digits")              << "4700000"       << "4.7 ㏁";
-    QTest::newRow("10 digits")             << "1250000000"    << "1.25 GΩ";
-    QTest::newRow("13 digits get no unit") << "1000000000000" << "1000000000000";
-    // clang-format on
-}
-
-void TestReader::unitByLength()
-{
-    QFETCH(QString, digits);
-    QFETCH(QString, shown);
-    QCOMPARE(QString::fromStdString(withUnit(digits.toStdString())), shown);
 }
 
 QTEST_APPLESS_MAIN(TestReader)

@@ -6,6 +6,8 @@
 #include <map>
 #include <vector>
 
+#include "engine/decimal.h"
+#include "engine/marking.h"
 #include "engine/reversal.h"
 #include "tests/readerfixture.h"
 
@@ -68,6 +70,26 @@ bool readsBackward(const ReadingOrRefusal &result, const BandSequence &codes, co
         && r->standard == inSeries(*r->series, ohms);
 }
 
+// A reading or a refusal in a few words of the tests' own.
+QString describe(const ReadingOrRefusal &result)
+{
+    const auto text = [](const std::string &utf8) { return QString::fromStdString(utf8); };
+    if (const BandReading *r = std::get_if<BandReading>(&result)) {
+        QString reading = text(ohmsText(decimalOf(r->ohms))) + ' ' + text(shortTolerance(r->tolerance));
+        if (r->tempcoPpm)
+            reading += ' ' + text(tempcoText(*r->tempcoPpm));
+        if (r->series)
+            reading += (r->standard ? " " : " not ") + text(std::string(r->series->name));
+        return reading;
+    }
+    static const char *roles[] = {"", "first digit", "digit", "multiplier", "tolerance", "tempco"};
+    static const char *faults[] = {"not offered", "absent band", "white as tolerance"};
+    const BandRefusal &r = std::get<BandRefusal>(result);
+    return QString("%1 %2 %3: %4")
+        .arg(QChar('A' + index(r.band)), QString::number(r.code), roles[int(r.role)],
+             faults[int(r.fault)]);
+}
+
 } // namespace
 
 class TestReversal : public QObject
@@ -87,49 +109,48 @@ void TestReversal::tooltip_data()
 {
     QTest::addColumn<int>("bands");
     QTest::addColumn<QStringList>("codes");
-    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("forward");
+    QTest::addColumn<QString>("backward");
 
     QTest::newRow("brown black black brown brown, both ways E96")
-        << 5 << QStringList {"1", "0", "0", "1", "1"}
-        << "A부터: 1 ㏀ ±1 ％ (E96 표준값)\n반대쪽(E부터): 110 \u2126 ±1 ％ (E96 표준값)";
+        << 5 << QStringList {"1", "0", "0", "1", "1"} << "1 ㏀ ±1 ％ E96"
+        << "110 \u2126 ±1 ％ E96";
     QTest::newRow("yellow violet red gold, gold cannot lead")
-        << 4 << QStringList {"4", "7", "2", "10"}
-        << "A부터: 4.7 ㏀ ±5 ％ (E24 표준값)\n"
-           "반대쪽(D부터)에서는 읽을 수 없음: D 띠(금색)는 첫 숫자가 될 수 없음";
+        << 4 << QStringList {"4", "7", "2", "10"} << "4.7 ㏀ ±5 ％ E24"
+        << "D 10 first digit: not offered";
     QTest::newRow("no-colour tolerance is no first digit")
-        << 4 << QStringList {"1", "0", "2", "9"}
-        << "A부터: 1 ㏀ ±20 ％ (E6 표준값)\n"
-           "반대쪽(D부터)에서는 읽을 수 없음: D 띠(무색)는 띠가 없는 자리라 첫 숫자가 될 수 없음";
+        << 4 << QStringList {"1", "0", "2", "9"} << "1 ㏀ ±20 ％ E6"
+        << "D 9 first digit: absent band";
     QTest::newRow("no-colour tolerance is no digit either, 6 bands")
-        << 6 << QStringList {"1", "0", "0", "1", "9", "2"}
-        << "A부터: 1 ㏀ ±20 ％ 50 ppm/℃ (E6 표준값)\n"
-           "반대쪽(F부터)에서는 읽을 수 없음: E 띠(무색)는 띠가 없는 자리라 숫자가 될 수 없음";
+        << 6 << QStringList {"1", "0", "0", "1", "9", "2"} << "1 ㏀ ±20 ％ 50 ppm/℃ E6"
+        << "E 9 digit: absent band";
     QTest::newRow("white would be no colour as the tolerance")
-        << 4 << QStringList {"9", "1", "2", "1"}
-        << "A부터: 9.1 ㏀ ±1 ％ (E96 표준값 아님)\n반대쪽(D부터)에서는 읽을 수 없음: A "
-           "띠(흰색)는 허용오차 자리에서 무색으로 읽혀 허용오차가 될 수 없음";
+        << 4 << QStringList {"9", "1", "2", "1"} << "9.1 ㏀ ±1 ％ not E96"
+        << "A 9 tolerance: white as tolerance";
     QTest::newRow("6 bands both ways, the tempco band taking part")
-        << 6 << QStringList {"2", "1", "0", "1", "1", "1"}
-        << "A부터: 2.1 ㏀ ±1 ％ 100 ppm/℃ (E96 표준값)\n"
-           "반대쪽(F부터): 111 \u2126 ±1 ％ 50 ppm/℃ (E96 표준값 아님)";
+        << 6 << QStringList {"2", "1", "0", "1", "1", "1"} << "2.1 ㏀ ±1 ％ 100 ppm/℃ E96"
+        << "111 \u2126 ±1 ％ 50 ppm/℃ not E96";
     QTest::newRow("black as the tolerance, 6 bands")
-        << 6 << QStringList {"1", "0", "0", "1", "1", "1"}
-        << "A부터: 1 ㏀ ±1 ％ 100 ppm/℃ (E96 표준값)\n"
-           "반대쪽(F부터)에서는 읽을 수 없음: B 띠(흑색)는 허용오차가 될 수 없음";
+        << 6 << QStringList {"1", "0", "0", "1", "1", "1"} << "1 ㏀ ±1 ％ 100 ppm/℃ E96"
+        << "B 0 tolerance: not offered";
 }
 
 void TestReversal::tooltip()
 {
     QFETCH(int, bands);
     QFETCH(QStringList, codes);
-    QFETCH(QString, tooltip);
+    QFETCH(QString, forward);
+    QFETCH(QString, backward);
 
     ReaderFixture f(kindOf(bands));
     f.set(codes);
     const std::optional<BandSequence> sequence
         = bandSequenceOf(f.reader.state(), f.view.kind.value());
     QVERIFY(sequence);
-    QCOMPARE(QString::fromStdString(directionsTooltip(*f.view.kind, *sequence)), tooltip);
+    const Directions d = directionsOf(*f.view.kind, *sequence);
+    QCOMPARE(describe(d.forward), forward);
+    QCOMPARE(describe(d.backward), backward);
+    QCOMPARE(d.last, AllBands[std::size_t(bands - 1)]);
 }
 
 void TestReversal::noSequenceWithoutCodes_data()

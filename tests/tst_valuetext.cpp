@@ -6,6 +6,7 @@
 
 #include "engine/reader.h"
 #include "engine/valuetext.h"
+#include "tests/withunit.h"
 
 using namespace bandalyx;
 
