@@ -27,6 +27,10 @@ struct Neighbours
 // in the series or zero.
 std::optional<Neighbours> neighboursIn(const ESeries &series, Decimal ohms);
 
+// The series' value next above (`up`) or below `ohms`, which need not be in the series itself;
+// nothing for zero.
+std::optional<Decimal> nextInSeries(const ESeries &series, Decimal ohms, bool up);
+
 // "E24 가까운 표준값: 4.3 ㏀, 4.7 ㏀" for a value outside the series of its tolerance (hundredths
 // of a percent); empty when the value is in that series or no series goes with the tolerance.
 std::string nearestStandardLine(std::uint64_t ohms, std::optional<int> toleranceHundredths);
