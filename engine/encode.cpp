@@ -282,6 +282,11 @@ std::variant<BandCodes, EncodeError> encodeValue(Decimal ohms, Kind kind)
     return codes;
 }
 
+std::string refusalOf(Decimal ohms, Kind kind, EncodeError error)
+{
+    return refusal(ohms, kind, error);
+}
+
 TypedValue readTypedValue(std::string_view text, Kind kind)
 {
     const auto parseMessage

@@ -37,6 +37,9 @@ KindRange rangeOf(Kind kind);
 // (range before figures).
 std::variant<BandCodes, EncodeError> encodeValue(Decimal ohms, Kind kind);
 
+// Why `kind` cannot show `ohms` (UTF-8), as the value box says it of a typed value.
+std::string refusalOf(Decimal ohms, Kind kind, EncodeError error);
+
 // What the window does with a typed value: the band codes to set, or (codes all unset) a Korean
 // message saying why not.
 struct TypedValue

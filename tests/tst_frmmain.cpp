@@ -1,6 +1,7 @@
 #include <memory>
 
 #include <QAccessible>
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -809,6 +810,45 @@ void TestFrmMain::typedValue_data()
         << "50 ppm/K" << QStringList {"100 \u2126", "±5.00 ％, J", "50 ppm/℃"}
         << "brown black black black gold red"
         << "" << 2;
+    // Up and Down step the value box through its tolerance's series, Page Up and Down a decade.
+    QTest::newRow("Up on 4 bands: next E24 value")
+        << "A yellow B violet C red B"
+        << "[Up]" << QStringList {"5.1 ㏀", "±5.00 ％, J", "-"} << "green brown red gold"
+        << "" << 0;
+    QTest::newRow("Down on 4 bands") << "A yellow B violet C red B"
+                                     << "[Down]" << QStringList {"4.3 ㏀", "±5.00 ％, J", "-"}
+                                     << "yellow orange red gold"
+                                     << "" << 0;
+    QTest::newRow("Up on 5 bands from a value not in E96")
+        << "5색 A yellow B violet D brown E brown C"
+        << "[Up]" << QStringList {"4.75 ㏀", "±1.00 ％, F", "-"} << "yellow violet green brown brown"
+        << "" << 0;
+    QTest::newRow("Down on 5 bands") << "5색 A yellow B violet D brown E brown C"
+                                     << "[Down]" << QStringList {"4.64 ㏀", "±1.00 ％, F", "-"}
+                                     << "yellow blue yellow brown brown"
+                                     << "" << 0;
+    QTest::newRow("Up on 6 bands, tempco kept")
+        << "6색 A"
+        << "[Up]" << QStringList {"110 \u2126", "±5.00 ％, J", "100 ppm/℃"}
+        << "brown brown black black gold brown"
+        << "" << 0;
+    QTest::newRow("Down under the smallest 6-band value")
+        << "6색 A"
+        << "[Down]" << QStringList {"100 \u2126", "±5.00 ％, J", "100 ppm/℃"}
+        << "brown black black black gold brown"
+        << "6색 저항은 100 \u2126부터" << 0;
+    QTest::newRow("Up over the largest 4-band value")
+        << "A white B white C white A"
+        << "[Up]" << QStringList {"99 G\u2126", "±5.00 ％, J", "-"} << "white white white gold"
+        << "4색 저항은 99 G\u2126까지" << 0;
+    QTest::newRow("Page Up on 4 bands") << "A yellow B violet C red B"
+                                        << "[PgUp]" << QStringList {"47 ㏀", "±5.00 ％, J", "-"}
+                                        << "yellow violet orange gold"
+                                        << "" << 0;
+    QTest::newRow("Page Down under the smallest 4-band value")
+        << "B"
+        << "[PgDown]" << QStringList {"10 \u2126", "±5.00 ％, J", "-"} << "brown black black gold"
+        << "4색 저항은 10 \u2126부터" << 0;
     QTest::newRow("coefficient on 4 bands")
         << "B"
         << "50ppm" << QStringList {"10 \u2126", "±5.00 ％, J", "-"} << "brown black black gold"
@@ -824,15 +864,25 @@ void TestFrmMain::typedValue()
     QFETCH(QString, message);
     QFETCH(int, box);
 
+    // Keys named in brackets are pressed instead of typing.
+    const QHash<QString, Qt::Key> keys {{"[Up]", Qt::Key_Up},
+                                        {"[Down]", Qt::Key_Down},
+                                        {"[PgUp]", Qt::Key_PageUp},
+                                        {"[PgDown]", Qt::Key_PageDown}};
+    const bool pressed = keys.contains(typed);
+
     QVERIFY(showAndWait(m_window.get(), true));
     m_window->play(before);
     const QString band = before.split(u' ').last();
     const QString enabled = m_window->enabledColours();
     const QString tip = tooltipOf(m_window->resultBox(0));
-    m_window->typeValue(typed, Qt::Key_Return, box);
+    if (pressed)
+        m_window->typeValue(QString(), keys[typed], box);
+    else
+        m_window->typeValue(typed, Qt::Key_Return, box);
 
     for (int other = 0; other < 3; ++other) {
-        if (other != box || message.isEmpty())
+        if (other != box || message.isEmpty() || pressed)
             QCOMPARE(m_window->resultBox(other)->text(), shown[other]);
     }
     const QStringList colours = bands.split(u' ');
@@ -850,7 +900,8 @@ void TestFrmMain::typedValue()
         return;
     }
     // Refused: the typed text stays to be mended, the message says why, nothing else changed.
-    QCOMPARE(m_window->resultBox(box)->text(), typed);
+    if (!pressed)
+        QCOMPARE(m_window->resultBox(box)->text(), typed);
     QVERIFY2(m_window->valueMessage().contains(message), qPrintable(m_window->valueMessage()));
     QCOMPARE(m_window->resultBox(box)->accessibleDescription(), m_window->valueMessage());
     QCOMPARE(tooltipOf(m_window->resultBox(0)), tip);
