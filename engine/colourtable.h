@@ -108,6 +108,14 @@ inline constexpr int NoColourCode = 9;
 inline constexpr std::string_view NoColourName = "무색";
 inline constexpr std::string_view NoColourCaption = "무색9";
 
+// A colour's name as the colour buttons give it in a band of `role`: code 9 in the tolerance band
+// is no colour.
+constexpr std::string_view colourNameIn(Role role, int code)
+{
+    return role == Role::Tolerance && code == NoColourCode ? NoColourName
+                                                           : Colours[code].koreanName;
+}
+
 constexpr std::int32_t colourNumberOf(int code)
 {
     return colourNumber(Colours[code].rgb);

@@ -40,11 +40,8 @@ void frmMain::describeBand(Band band)
     QString name = (this->*row.letter)->text();
     const std::optional<long long> code = m_reader.state().band(band).number();
     const std::optional<Kind> kind = selectedKind();
-    if (code && *code >= 0 && *code < ColourCount) {
-        const bool noColour
-            = kind && roleOf(*kind, band) == Role::Tolerance && *code == NoColourCode;
-        name += u' ' + toQString(noColour ? NoColourName : Colours[std::size_t(*code)].koreanName);
-    }
+    if (code && *code >= 0 && *code < ColourCount)
+        name += u' ' + toQString(colourNameIn(kind ? roleOf(*kind, band) : Role::None, int(*code)));
     (this->*row.shape)->setAccessibleName(name);
 }
 

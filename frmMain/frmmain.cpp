@@ -9,11 +9,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 
 #include "engine/explain.h"
+#include "engine/lookalike.h"
 #include "frmAbout/frmabout.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/layout.h"
+#include "frmMain/words.h"
 #include "platform/convert.h"
 #include "platform/picturebox.h"
 #include "platform/shape.h"
@@ -201,8 +204,23 @@ void frmMain::showExplanation()
         value += u'\n' + toQString(e.nearest);
     Text1->setToolTip(value);
     Text2->setToolTip(toQString(e.range));
-    Picture2->setToolTip(toQString(e.directions));
+    Picture2->setToolTip(pictureExplanation(e.directions));
     Picture2->setAccessibleDescription(Picture2->toolTip());
+}
+
+// The colours as drawn, the reading from each end, and what a band easily taken for another
+// colour would give instead.
+QString frmMain::pictureExplanation(const std::string &directions) const
+{
+    const std::optional<Kind> kind = selectedKind();
+    const std::optional<BandSequence> codes
+        = kind ? bandSequenceOf(m_reader.state(), *kind) : std::nullopt;
+    if (!codes)
+        return toQString(directions);
+    QStringList lines {bandColoursLine(*kind, *codes), toQString(directions)};
+    for (const AlternativeReading &a : alternativeReadings(*kind, *codes))
+        lines << alternativeLine(*kind, a);
+    return lines.join(u'\n');
 }
 
 void frmMain::CmdSelectShow(const CodeSet &enabled)

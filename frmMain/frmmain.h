@@ -136,6 +136,7 @@ private:
     void showPlainBands();
     void explainReading();
     void showExplanation();
+    QString pictureExplanation(const std::string &directions) const;
     void accessibilityActiveChanged(bool active) override;
     void describeBand(bandalyx::Band band);
     void paintBand(bandalyx::Band band, int code, bool noColour);
