@@ -879,10 +879,6 @@ void TestFrmMain::typedValue_data()
         << "[Down]" << QStringList {"100 \u2126", "±5.00 ％, J", "100 ppm/℃"}
         << "brown black black black gold brown"
         << "6색 저항은 100 \u2126부터" << 0;
-    QTest::newRow("Up over the largest 4-band value")
-        << "A white B white C white A"
-        << "[Up]" << QStringList {"99 G\u2126", "±5.00 ％, J", "-"} << "white white white gold"
-        << "4색 저항은 99 G\u2126까지" << 0;
     QTest::newRow("Page Up on 4 bands") << "A yellow B violet C red B"
                                         << "[PgUp]" << QStringList {"47 ㏀", "±5.00 ％, J", "-"}
                                         << "yellow violet orange gold"
