@@ -223,6 +223,12 @@ constexpr bool isNoColour(Kind k, Band b, int code)
     return code == NoColourCode && roleOf(k, b) == Role::Tolerance;
 }
 
+// A colour's name in band b of kind k, as the colour buttons name it there.
+constexpr std::string_view colourNameIn(Kind k, Band b, int code)
+{
+    return isNoColour(k, b, code) ? NoColourName : Colours[code].koreanName;
+}
+
 // The same rule as ReaderState::NoColourBand records it while a band is being set: 1 for the
 // first band that is the tolerance band of some kind, 2 for the second, 0 for a band that never
 // is.

@@ -53,7 +53,9 @@ KindRange computeRange(Kind kind)
     return range;
 }
 
-ValueRefusal refusal(Decimal ohms, Kind kind, EncodeError error)
+} // namespace
+
+ValueRefusal refusalOf(Decimal ohms, Kind kind, EncodeError error)
 {
     ValueRefusal r {error, kind, rangeOf(kind), figuresOf(ohms), {}, {}, {}};
     for (Kind k : AllKinds) {
@@ -66,6 +68,8 @@ ValueRefusal refusal(Decimal ohms, Kind kind, EncodeError error)
     r.above = decimalOf(kept + 1, ohms.exponent + dropped);
     return r;
 }
+
+namespace {
 
 // A typed value split from the tolerance and temperature coefficient its marking may add.
 struct Marking
@@ -224,7 +228,7 @@ TypedValue readTypedValue(std::string_view text, Kind kind)
     const Decimal ohms = std::get<Decimal>(marking.parsed);
     const std::variant<BandCodes, EncodeError> encoded = encodeValue(ohms, kind);
     if (const EncodeError *error = std::get_if<EncodeError>(&encoded))
-        return refused(refusal(ohms, kind, *error));
+        return refused(refusalOf(ohms, kind, *error));
     BandCodes codes = std::get<BandCodes>(encoded);
     if (std::optional<MarkRefusal> why = addMarks(marking, kind, codes))
         return refused(std::move(*why));

@@ -55,6 +55,9 @@ struct ValueRefusal
 // coefficient its marking adds is not the kind's.
 using Refusal = std::variant<ParseError, ValueRefusal, MarkRefusal>;
 
+// Why `kind` cannot show `ohms`, as the value box finds it for a typed value.
+ValueRefusal refusalOf(Decimal ohms, Kind kind, EncodeError error);
+
 // What the window does with a typed value: the band codes to set, or (codes all unset) why not.
 struct TypedValue
 {

@@ -92,7 +92,8 @@ Explanation explain(const Reader &reader, std::optional<Kind> kind)
                                                          : std::nullopt);
     if (kind) {
         if (const std::optional<BandSequence> codes = bandSequenceOf(reader.state(), *kind))
-            e.directions = directionsOf(*kind, *codes);
+            e.picture = PictureFacts {*kind, *codes, directionsOf(*kind, *codes),
+                                      alternativeReadings(*kind, *codes)};
     }
     return e;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/colourtable.h"
+#include "engine/lookalike.h"
 #include "engine/nearest.h"
 #include "engine/reader.h"
 #include "engine/reversal.h"
@@ -22,13 +23,23 @@ struct Bounds
     std::string high;
 };
 
+// What the resistor picture says of its bands: their colours from A on, the reading from each
+// end, and what a band easily taken for another colour would give instead.
+struct PictureFacts
+{
+    Kind kind;
+    BandSequence codes;
+    Directions directions;
+    std::vector<AlternativeReading> alternatives;
+};
+
 struct Explanation
 {
     std::string exact; // "4 700 Ω", every digit; empty when there is nothing to explain
     std::vector<std::string_view> series; // the standard series that hold the value, in order
     std::optional<Bounds> range;
     std::optional<NearestStandard> nearest; // the value is not in its tolerance's series
-    std::optional<Directions> directions; // the reading from each end
+    std::optional<PictureFacts> picture; // with the kind it was read as
 };
 
 // A value in ohms (none: nothing to explain) with the tolerance beside it, in hundredths of a

@@ -43,33 +43,63 @@ const ESeries *seriesOfTolerance(int hundredths)
     return nullptr;
 }
 
+namespace {
+
+// Where a value falls in a series: its first figures as an entry would carry them, whether more
+// figures follow, and the power of ten that turns an entry into a value of the same decade.
+struct Position
+{
+    std::uint64_t head;
+    bool more;
+    int scale;
+};
+
+Position positionIn(const ESeries &series, Decimal ohms)
+{
+    const int figures = figuresOf(ohms);
+    const int wanted = series.significantDigits;
+    Position p {ohms.significand, false, figures + ohms.exponent - wanted};
+    if (figures >= wanted) {
+        const std::uint64_t cut = powerOfTen(figures - wanted);
+        p.more = p.head % cut != 0;
+        p.head /= cut;
+    } else {
+        p.head *= powerOfTen(wanted - figures);
+    }
+    return p;
+}
+
+} // namespace
+
+std::optional<Decimal> nextInSeries(const ESeries &series, Decimal ohms, bool up)
+{
+    if (ohms.significand == 0 || series.entries.empty())
+        return std::nullopt;
+    const Position p = positionIn(series, ohms);
+    const auto &entries = series.entries;
+    // The first entry is 10…0, never above `head`.
+    if (up) {
+        const auto above = std::upper_bound(entries.begin(), entries.end(), p.head);
+        if (above == entries.end())
+            return decimalOf(entries.front(), p.scale + 1);
+        return decimalOf(*above, p.scale);
+    }
+    // With more figures after them, the first figures themselves lie below the value.
+    const auto from = p.more ? std::upper_bound(entries.begin(), entries.end(), p.head)
+                             : std::lower_bound(entries.begin(), entries.end(), p.head);
+    if (from == entries.begin())
+        return decimalOf(entries.back(), p.scale - 1);
+    return decimalOf(*(from - 1), p.scale);
+}
+
 std::optional<Neighbours> neighboursIn(const ESeries &series, Decimal ohms)
 {
     if (ohms.significand == 0 || series.entries.empty())
         return std::nullopt;
-    // The value's first figures as an entry would carry them, and whether more figures follow.
-    const int figures = figuresOf(ohms);
-    const int wanted = series.significantDigits;
-    std::uint64_t head = ohms.significand;
-    bool more = false;
-    if (figures >= wanted) {
-        const std::uint64_t cut = powerOfTen(figures - wanted);
-        more = head % cut != 0;
-        head /= cut;
-    } else {
-        head *= powerOfTen(wanted - figures);
-    }
-    // The power of ten that turns an entry into a value of the same decade.
-    const int scale = figures + ohms.exponent - wanted;
-
-    // The first entry is 10…0, never above `head`.
-    const auto above = std::upper_bound(series.entries.begin(), series.entries.end(), head);
-    const std::uint16_t below = *(above - 1);
-    if (below == head && !more)
+    const Position p = positionIn(series, ohms);
+    if (!p.more && std::binary_search(series.entries.begin(), series.entries.end(), p.head))
         return std::nullopt;
-    if (above == series.entries.end())
-        return Neighbours {decimalOf(below, scale), decimalOf(series.entries.front(), scale + 1)};
-    return Neighbours {decimalOf(below, scale), decimalOf(*above, scale)};
+    return Neighbours {*nextInSeries(series, ohms, false), *nextInSeries(series, ohms, true)};
 }
 
 std::optional<NearestStandard> nearestStandard(std::uint64_t ohms,

@@ -26,6 +26,10 @@ struct Neighbours
 // in the series or zero.
 std::optional<Neighbours> neighboursIn(const ESeries &series, Decimal ohms);
 
+// The series' value next above (`up`) or below `ohms`, which need not be in the series itself;
+// nothing for zero.
+std::optional<Decimal> nextInSeries(const ESeries &series, Decimal ohms, bool up);
+
 // The series of a tolerance (hundredths of a percent) and its values either side of a reading
 // that is not in it.
 struct NearestStandard

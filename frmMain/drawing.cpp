@@ -40,10 +40,8 @@ void frmMain::describeBand(Band band)
     QString name = (this->*row.letter)->text();
     const std::optional<int> code = m_reader.state().band(band).code();
     const std::optional<Kind> kind = selectedKind();
-    if (code) {
-        const bool noColour = kind && isNoColour(*kind, band, *code);
-        name += u' ' + toQString(noColour ? NoColourName : Colours[std::size_t(*code)].koreanName);
-    }
+    if (code)
+        name += u' ' + toQString(kind ? colourNameIn(*kind, band, *code) : Colours[std::size_t(*code)].koreanName);
     (this->*row.shape)->setAccessibleName(name);
 }
 

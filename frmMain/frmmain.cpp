@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 
 #include "engine/explain.h"
+#include "engine/lookalike.h"
 #include "frmAbout/frmabout.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/layout.h"
@@ -199,7 +201,7 @@ void frmMain::showExplanation()
     const Explanation e = explain(m_reader, selectedKind());
     Text1->setToolTip(valueTooltip(e));
     Text2->setToolTip(rangeTooltip(e));
-    Picture2->setToolTip(e.directions ? directionsTooltip(*e.directions) : QString());
+    Picture2->setToolTip(pictureTooltip(e));
     Picture2->setAccessibleDescription(Picture2->toolTip());
 }
 

@@ -10,7 +10,9 @@
 #include <QPointer>
 #include <QString>
 
+#include "engine/encode.h"
 #include "engine/reader.h"
+#include "engine/stepping.h"
 
 class QAction;
 class QGroupBox;
@@ -139,6 +141,9 @@ private:
     void paintBand(bandalyx::Band band, int code, bool noColour);
     QLineEdit *resultBox(bandalyx::ResultBox box) const;
     void applyTyped(bandalyx::ResultBox box);
+    void stepReading(bandalyx::Step step);
+    void setValueBands(bandalyx::Kind kind, const bandalyx::BandCodes &codes);
+    void showBoxMessage(bandalyx::ResultBox box, const QString &note);
     void showReading(bandalyx::ResultBox box);
     void hideBoxMessage(bandalyx::ResultBox box);
     void showNineAsWhite();

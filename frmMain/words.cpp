@@ -39,6 +39,7 @@ struct Catalogue
     const char *notStandard;
     std::array<const char *, 3> faults; // in BandFault's order
     std::array<const char *, 6> roles; // in Role's order
+    const char *alternative;
 };
 
 constexpr Catalogue Words {
@@ -86,6 +87,7 @@ constexpr Catalogue Words {
         "%1 띠(%2)는 허용오차 자리에서 무색으로 읽혀 허용오차가 될 수 없음",
     },
     {"", "첫 숫자", "숫자", "승수", "허용오차", "온도계수"},
+    "%1 띠가 %2이면 %3",
 };
 // clang-format on
 
@@ -169,14 +171,18 @@ QString typedText(const MarkRefusal &r)
     return toQString(tempcoText(r.ppm.value_or(NoTempco)));
 }
 
+QString standardText(const ESeries *series, bool standard)
+{
+    return series ? word(standard ? Words.standard : Words.notStandard).arg(toQString(series->name))
+                  : QString();
+}
+
 QString readingText(const BandReading &r)
 {
     QString text = ohms(decimalOf(r.ohms)) + u' ' + toQString(shortTolerance(r.tolerance));
     if (r.tempcoPpm)
         text += u' ' + toQString(tempcoText(*r.tempcoPpm));
-    if (r.series)
-        text += word(r.standard ? Words.standard : Words.notStandard).arg(toQString(r.series->name));
-    return text;
+    return text + standardText(r.series, r.standard);
 }
 
 QString refusalText(const BandRefusal &r)
@@ -188,6 +194,32 @@ QString refusalText(const BandRefusal &r)
     else if (r.code >= 0 && r.code < ColourCount)
         colour = toQString(Colours[static_cast<std::size_t>(r.code)].koreanName);
     return word(Words.faults, r.fault).arg(toQString(letterOf(r.band)), colour, word(Words.roles, r.role));
+}
+
+// The band in doubt read as the other colour, with the tolerance or the coefficient when that
+// band gives one, and the series that holds the value when it is standard.
+QString alternativeLine(Kind kind, const AlternativeReading &a)
+{
+    const BandReading &r = a.reading;
+    QString reading = ohms(decimalOf(r.ohms));
+    const Role role = roleOf(kind, a.band);
+    if (role == Role::Tolerance)
+        reading += u' ' + toQString(shortTolerance(r.tolerance));
+    else if (role == Role::Tempco && r.tempcoPpm)
+        reading += u' ' + toQString(tempcoText(*r.tempcoPpm));
+    reading += standardText(a.commonest, true);
+    return word(Words.alternative)
+        .arg(toQString(letterOf(a.band)), toQString(colourNameIn(kind, a.band, a.code)), reading);
+}
+
+QString coloursLine(Kind kind, const BandSequence &codes)
+{
+    QStringList names;
+    for (int i = 0; i < bandCountOf(kind); ++i) {
+        const std::size_t at = std::size_t(i);
+        names.append(toQString(colourNameIn(kind, AllBands[at], codes[at])));
+    }
+    return names.join(u' ');
 }
 
 QString directionLine(const ReadingOrRefusal &result, Band from, bool backward)
@@ -237,6 +269,17 @@ QString valueTooltip(const Explanation &e)
 QString rangeTooltip(const Explanation &e)
 {
     return e.range ? word(Words.range).arg(toQString(e.range->low), toQString(e.range->high)) : QString();
+}
+
+QString pictureTooltip(const Explanation &e)
+{
+    if (!e.picture)
+        return {};
+    const PictureFacts &p = *e.picture;
+    QStringList lines {coloursLine(p.kind, p.codes), directionsTooltip(p.directions)};
+    for (const AlternativeReading &a : p.alternatives)
+        lines.append(alternativeLine(p.kind, a));
+    return lines.join(u'\n');
 }
 
 QString directionsTooltip(const Directions &d)

@@ -20,7 +20,11 @@ QString noteOf(const bandalyx::MarkRefusal &why);
 QString valueTooltip(const bandalyx::Explanation &e);
 // The tolerance box's tooltip: the range the tolerance allows.
 QString rangeTooltip(const bandalyx::Explanation &e);
-// The picture's tooltip: the reading from each end, or why one is impossible.
+// The picture's tooltip: the colours as drawn ("갈색 흑색 적색 금색"), the reading from each end or
+// why one is impossible, then what a band easily taken for another colour would give ("B 띠가
+// 적색이면 2.2 ㏀ (E6 표준값)").
+QString pictureTooltip(const bandalyx::Explanation &e);
+// The reading from each end alone.
 QString directionsTooltip(const bandalyx::Directions &d);
 
 } // namespace ui

@@ -1,7 +1,8 @@
 // The first byte picks what the rest feeds: the reader (any sequence of selections, colour codes
 // and band values, every result box only ever showing a text the reader can produce), the typed
 // value box (any bytes; every accepted text reaches the same ohms through the reader), or the
-// reading from both ends and the nearest standard values (any codes, any value).
+// reading from both ends, the lookalike readings, the steps and the nearest standard values (any
+// codes, any value).
 
 #include <cstddef>
 #include <cstdint>
@@ -10,13 +11,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/encode.h"
 #include "engine/explain.h"
+#include "engine/lookalike.h"
 #include "engine/marking.h"
 #include "engine/nearest.h"
 #include "engine/reader.h"
 #include "engine/reversal.h"
+#include "engine/stepping.h"
 #include "engine/text.h"
 #include "engine/valuetext.h"
 #include "tests/withunit.h"
@@ -233,7 +237,21 @@ void bothEnds(Input &in)
             all[static_cast<std::size_t>(i)] = codes[static_cast<std::size_t>(i)];
         const std::string shown = readThrough(kind, all);
         check(shown == withUnit(std::to_string(r->ohms)), "forward", shown);
+        // A step lands on a value its codes read back as, or stops at the kind's range.
+        for (Step step : {Step::Up, Step::Down, Step::DecadeUp, Step::DecadeDown}) {
+            if (!r->series)
+                break;
+            const auto next = stepValue(kind, decimalOf(r->ohms), *r->series, step);
+            if (const Stepped *s = std::get_if<Stepped>(&next))
+                check(readThrough(kind, s->codes) == ohmsText(s->ohms), "step", ohmsText(s->ohms));
+        }
     }
+    // Each lookalike reading takes one band for another colour.
+    const std::vector<AlternativeReading> others = alternativeReadings(kind, codes);
+    check(others.size() <= MaxAlternatives, "lookalikes", std::to_string(others.size()));
+    for (const AlternativeReading &a : others)
+        check(codes[static_cast<std::size_t>(index(a.band))] != a.code, "lookalike",
+              std::to_string(a.code));
 
     std::uint64_t ohms = 0;
     for (int i = 0; i < 8; ++i)

@@ -1,6 +1,7 @@
 #include <memory>
 
 #include <QAccessible>
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -65,7 +66,8 @@ private slots:
     void screenReaderNames_data();
     void screenReaderNames();
     void keyboardAlone();
-    void tooltipsFollowTheReading();
+    void tooltips_data();
+    void tooltips();
     void explanationsShowOnKeyboardFocus_data();
     void explanationsShowOnKeyboardFocus();
     void qtTextsAreKorean_data();
@@ -632,36 +634,77 @@ void TestFrmMain::keyboardAlone()
     QCOMPARE(m_window->results().first(), "100 \u2126");
 }
 
-void TestFrmMain::tooltipsFollowTheReading()
+void TestFrmMain::tooltips_data()
 {
-    QLineEdit *value = m_window->resultBox(0);
-    QLineEdit *tolerance = m_window->resultBox(1);
-    QCOMPARE(tooltipOf(value), "10 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
-    QCOMPARE(tooltipOf(tolerance), "허용 범위: 9.5 \u2126 – 10.5 \u2126");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("tooltip");
 
-    m_window->play("A yellow B violet C red");
-    QCOMPARE(tooltipOf(value), "4 700 \u2126\n표준값: E6, E12, E24, E192");
-    QCOMPARE(tooltipOf(tolerance), "허용 범위: 4.465 ㏀ – 4.935 ㏀");
-
-    QCOMPARE(tooltipOf(m_window->picture()),
-             "A부터: 4.7 ㏀ ±5 ％ (E24 표준값)\n"
-             "반대쪽(D부터)에서는 읽을 수 없음: D 띠(금색)는 첫 숫자가 될 수 없음");
-
+    const QString all = "표준값: E6, E12, E24, E48, E96, E192";
+    const QString fourSeven = "A yellow B violet C red";
+    const QString goldLeads = "반대쪽(D부터)에서는 읽을 수 없음: D 띠(금색)는 첫 숫자가 될 수 없음";
+    QTest::newRow("value at start") << "" << "Text1" << "10 \u2126\n" + all;
+    QTest::newRow("tolerance at start") << "" << "Text2" << "허용 범위: 9.5 \u2126 – 10.5 \u2126";
+    QTest::newRow("value 4.7 kilo-ohms")
+        << fourSeven << "Text1" << "4 700 \u2126\n표준값: E6, E12, E24, E192";
+    QTest::newRow("tolerance of 4.7 kilo-ohms")
+        << fourSeven << "Text2" << "허용 범위: 4.465 ㏀ – 4.935 ㏀";
+    QTest::newRow("picture of 4.7 kilo-ohms: colours, both ends, lookalikes")
+        << fourSeven << "Picture2"
+        << "황색 보라 적색 금색\nA부터: 4.7 ㏀ ±5 ％ (E24 표준값)\n" + goldLeads
+            + "\nD 띠가 은색이면 4.7 ㏀ ±10 ％ (E6 표준값)\nC 띠가 갈색이면 470 \u2126 (E6 표준값)"
+              "\nC 띠가 등색이면 47 ㏀ (E6 표준값)";
     // 4.5 ㏀ is no E24 value: its neighbours in that series follow the series line.
-    m_window->play("B green");
-    QCOMPARE(tooltipOf(value),
-             "4 500 \u2126\n표준 계열(E6\u2013E192)에 없는 값\n"
-             "E24 가까운 표준값: 4.3 ㏀, 4.7 ㏀");
+    QTest::newRow("value not in its series")
+        << fourSeven + " B green" << "Text1"
+        << "4 500 \u2126\n표준 계열(E6\u2013E192)에 없는 값\nE24 가까운 표준값: 4.3 ㏀, 4.7 ㏀";
+    QTest::newRow("value after reset") << fourSeven + " reset" << "Text1" << "10 \u2126\n" + all;
+    QTest::newRow("picture read both ways, the tolerance in doubt")
+        << "5색 D brown E brown" << "Picture2"
+        << "갈색 흑색 흑색 갈색 갈색\nA부터: 1 ㏀ ±1 ％ (E96 표준값)\n"
+           "반대쪽(E부터): 110 \u2126 ±1 ％ (E96 표준값)\n"
+           "E 띠가 적색이면 1 ㏀ ±2 ％ (E6 표준값)\nE 띠가 녹색이면 1 ㏀ ±0.5 ％ (E6 표준값)\n"
+           "A 띠가 적색이면 2 ㏀ (E24 표준값)";
+    QTest::newRow("value on 6 bands") << "6색" << "Text1" << "100 \u2126\n" + all;
+    QTest::newRow("no coefficient explained") << "6색" << "Text3" << "";
+    // Gold could be orange to some eyes, but orange is no tolerance: the coefficient comes first.
+    QTest::newRow("picture of 6 bands, the coefficient in doubt")
+        << "6색" << "Picture2"
+        << "갈색 흑색 흑색 흑색 금색 갈색\nA부터: 100 \u2126 ±5 ％ 100 ppm/℃ (E24 표준값)\n"
+           "반대쪽(F부터)에서는 읽을 수 없음: E 띠(금색)는 숫자가 될 수 없음\n"
+           "E 띠가 은색이면 100 \u2126 ±10 ％ (E6 표준값)\n"
+           "F 띠가 적색이면 100 \u2126 50 ppm/℃ (E6 표준값)\nA 띠가 적색이면 200 \u2126 (E24 표준값)";
+    QTest::newRow("a band without colour is named so, and never in doubt")
+        << "D white" << "Picture2"
+        << "갈색 흑색 흑색 무색\nA부터: 10 \u2126 ±20 ％ (E6 표준값)\n"
+           "반대쪽(D부터)에서는 읽을 수 없음: D 띠(무색)는 띠가 없는 자리라 첫 숫자가 될 수 없음\n"
+           "A 띠가 적색이면 20 \u2126\nA 띠가 녹색이면 50 \u2126";
+    // 2.1 and 5.5 ㏀ are no E24 values: the standard values a doubtful band gives come first.
+    QTest::newRow("2.1 kilo-ohms: brown and red mistaken")
+        << "A red B brown C red" << "Picture2"
+        << "적색 갈색 적색 금색\nA부터: 2.1 ㏀ ±5 ％ (E24 표준값 아님)\n" + goldLeads
+            + "\nB 띠가 적색이면 2.2 ㏀ (E6 표준값)\nA 띠가 갈색이면 1.1 ㏀ (E24 표준값)"
+              "\nA 띠가 녹색이면 5.1 ㏀ (E24 표준값)";
+    QTest::newRow("5.5 kilo-ohms: green and brown mistaken")
+        << "A green B green C red" << "Picture2"
+        << "녹색 녹색 적색 금색\nA부터: 5.5 ㏀ ±5 ％ (E24 표준값 아님)\n" + goldLeads
+            + "\nB 띠가 갈색이면 5.1 ㏀ (E24 표준값)\nA 띠가 갈색이면 1.5 ㏀ (E6 표준값)"
+              "\nD 띠가 은색이면 5.5 ㏀ ±10 ％";
+}
 
-    m_window->play("reset");
-    QCOMPARE(tooltipOf(value), "10 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
-    m_window->play("5색 D brown E brown");
-    QCOMPARE(tooltipOf(m_window->picture()),
-             "A부터: 1 ㏀ ±1 ％ (E96 표준값)\n반대쪽(E부터): 110 \u2126 ±1 ％ (E96 표준값)");
-    QCOMPARE(m_window->picture()->accessibleDescription(), tooltipOf(m_window->picture()));
-    m_window->choose("6색");
-    QCOMPARE(tooltipOf(value), "100 \u2126\n표준값: E6, E12, E24, E48, E96, E192");
-    QVERIFY(tooltipOf(m_window->resultBox(2)).isEmpty());
+// Each tooltip is asked for first, so that a stale one would show after the steps.
+void TestFrmMain::tooltips()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, control);
+    QFETCH(QString, tooltip);
+
+    QWidget *w = m_window->control(control);
+    tooltipOf(w);
+    m_window->play(steps);
+    QCOMPARE(tooltipOf(w), tooltip);
+    if (w == m_window->picture())
+        QCOMPARE(w->accessibleDescription(), tooltip);
 }
 
 void TestFrmMain::explanationsShowOnKeyboardFocus_data()
@@ -813,6 +856,41 @@ void TestFrmMain::typedValue_data()
         << "50 ppm/K" << QStringList {"100 \u2126", "±5.00 ％, J", "50 ppm/℃"}
         << "brown black black black gold red"
         << "" << 2;
+    // Up and Down step the value box through its tolerance's series, Page Up and Down a decade.
+    QTest::newRow("Up on 4 bands: next E24 value")
+        << "A yellow B violet C red B"
+        << "[Up]" << QStringList {"5.1 ㏀", "±5.00 ％, J", "-"} << "green brown red gold"
+        << "" << 0;
+    QTest::newRow("Down on 4 bands") << "A yellow B violet C red B"
+                                     << "[Down]" << QStringList {"4.3 ㏀", "±5.00 ％, J", "-"}
+                                     << "yellow orange red gold"
+                                     << "" << 0;
+    QTest::newRow("Up on 5 bands from a value not in E96")
+        << "5색 A yellow B violet D brown E brown C"
+        << "[Up]" << QStringList {"4.75 ㏀", "±1.00 ％, F", "-"} << "yellow violet green brown brown"
+        << "" << 0;
+    QTest::newRow("Down on 5 bands") << "5색 A yellow B violet D brown E brown C"
+                                     << "[Down]" << QStringList {"4.64 ㏀", "±1.00 ％, F", "-"}
+                                     << "yellow blue yellow brown brown"
+                                     << "" << 0;
+    QTest::newRow("Up on 6 bands, tempco kept")
+        << "6색 A"
+        << "[Up]" << QStringList {"110 \u2126", "±5.00 ％, J", "100 ppm/℃"}
+        << "brown brown black black gold brown"
+        << "" << 0;
+    QTest::newRow("Down under the smallest 6-band value")
+        << "6색 A"
+        << "[Down]" << QStringList {"100 \u2126", "±5.00 ％, J", "100 ppm/℃"}
+        << "brown black black black gold brown"
+        << "6색 저항은 100 \u2126부터" << 0;
+    QTest::newRow("Page Up on 4 bands") << "A yellow B violet C red B"
+                                        << "[PgUp]" << QStringList {"47 ㏀", "±5.00 ％, J", "-"}
+                                        << "yellow violet orange gold"
+                                        << "" << 0;
+    QTest::newRow("Page Down under the smallest 4-band value")
+        << "B"
+        << "[PgDown]" << QStringList {"10 \u2126", "±5.00 ％, J", "-"} << "brown black black gold"
+        << "4색 저항은 10 \u2126부터" << 0;
     QTest::newRow("coefficient on 4 bands")
         << "B"
         << "50ppm" << QStringList {"10 \u2126", "±5.00 ％, J", "-"} << "brown black black gold"
@@ -828,15 +906,25 @@ void TestFrmMain::typedValue()
     QFETCH(QString, message);
     QFETCH(int, box);
 
+    // Keys named in brackets are pressed instead of typing.
+    const QHash<QString, Qt::Key> keys {{"[Up]", Qt::Key_Up},
+                                        {"[Down]", Qt::Key_Down},
+                                        {"[PgUp]", Qt::Key_PageUp},
+                                        {"[PgDown]", Qt::Key_PageDown}};
+    const bool pressed = keys.contains(typed);
+
     QVERIFY(showAndWait(m_window.get(), true));
     m_window->play(before);
     const QString band = before.split(u' ').last();
     const QString enabled = m_window->enabledColours();
     const QString tip = tooltipOf(m_window->resultBox(0));
-    m_window->typeValue(typed, Qt::Key_Return, box);
+    if (pressed)
+        m_window->typeValue(QString(), keys[typed], box);
+    else
+        m_window->typeValue(typed, Qt::Key_Return, box);
 
     for (int other = 0; other < 3; ++other) {
-        if (other != box || message.isEmpty())
+        if (other != box || message.isEmpty() || pressed)
             QCOMPARE(m_window->resultBox(other)->text(), shown[other]);
     }
     const QStringList colours = bands.split(u' ');
@@ -854,7 +942,8 @@ void TestFrmMain::typedValue()
         return;
     }
     // Refused: the typed text stays to be mended, the message says why, nothing else changed.
-    QCOMPARE(m_window->resultBox(box)->text(), typed);
+    if (!pressed)
+        QCOMPARE(m_window->resultBox(box)->text(), typed);
     QVERIFY2(m_window->valueMessage().contains(message), qPrintable(m_window->valueMessage()));
     QCOMPARE(m_window->resultBox(box)->accessibleDescription(), m_window->valueMessage());
     QCOMPARE(tooltipOf(m_window->resultBox(0)), tip);

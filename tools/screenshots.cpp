@@ -1,8 +1,8 @@
 // screenshots DIR: saves the windows as a user sees them, for people to look at, as PNGs in DIR:
-// the reader for 4, 5 and 6 bands with a band left without colour, its tooltips, a typed value
-// applied and one refused, a whole marking applied, a typed tolerance refused and the box put
-// back, the About box, the guide and its chart drawn for a double-density
-// screen. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
+// the reader for 4, 5 and 6 bands with a band left without colour, its tooltips (lookalike
+// colours too), a typed value applied and one refused, a whole marking applied, a typed tolerance
+// refused and the box put back, a step up through standard values and one refused, the About box,
+// the guide and its chart drawn for a double-density screen. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 #include <cstdio>
 
 #include <QAbstractButton>
@@ -88,18 +88,25 @@ bool photographReader(ui::frmMain &reader, const QDir &dir)
         || !save(tooltipOf(reader.Text2), dir, "tooltip-tolerance.png")
         || !save(tooltipOf(reader.Picture2), dir, "tooltip-picture.png"))
         return false;
-    // 4.5 ㏀ is no E24 value, and brown black black brown brown reads both ways.
+    // 4.5 ㏀ is no E24 value, and brown black black brown brown reads both ways. Red brown red
+    // and green green red read 2.1 and 5.5 ㏀, no E24 values: a band taken for a lookalike
+    // colour gives standard ones.
     return press(&reader, {"4색", "A", "황색4", "B", "녹색5"})
         && save(tooltipOf(reader.Text1), dir, "tooltip-value-nearest.png")
         && press(&reader, {"5색", "D", "갈색1", "E", "갈색1"})
-        && save(tooltipOf(reader.Picture2), dir, "tooltip-picture-both-ways.png");
+        && save(tooltipOf(reader.Picture2), dir, "tooltip-picture-both-ways.png")
+        && press(&reader, {"4색", "A", "적색2", "B", "갈색1", "C", "적색2"})
+        && save(tooltipOf(reader.Picture2), dir, "tooltip-picture-lookalike-2k1.png")
+        && press(&reader, {"A", "녹색5", "B", "녹색5"})
+        && save(tooltipOf(reader.Picture2), dir, "tooltip-picture-lookalike-5k5.png");
 }
 
-// Text typed into a result box and ended with a key, as a user would.
+// Text typed into a result box and ended with a key, as a user would; no text: the key alone.
 void typeInto(QLineEdit *box, const QString &text, Qt::Key key = Qt::Key_Return)
 {
     box->setFocus();
-    box->setText(text);
+    if (!text.isNull())
+        box->setText(text);
     QKeyEvent end(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(box, &end);
 }
@@ -128,7 +135,15 @@ bool photographTyping(ui::frmMain &reader, const QDir &dir)
         if (!save(reader.grab(), dir, step.file))
             return false;
     }
-    return true;
+    // 4.7 ㏀ ±5 % steps up to the next E24 value; six bands start at their smallest value.
+    if (!press(&reader, {"4색", "D", "금색10", "A", "황색4", "B", "보라7", "C", "적색2"})
+        || !save(reader.grab(), dir, "frmMain-step-before.png"))
+        return false;
+    typeInto(reader.Text1, QString(), Qt::Key_Up);
+    if (!save(reader.grab(), dir, "frmMain-step-up.png") || !press(&reader, {"6색"}))
+        return false;
+    typeInto(reader.Text1, QString(), Qt::Key_Down);
+    return save(reader.grab(), dir, "frmMain-step-refused.png");
 }
 
 } // namespace
