@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "platform/keepfont.h"
+#include "platform/textroom.h"
 #include "platform/twips.h"
 
 namespace platform {
@@ -32,6 +33,17 @@ void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar, QW
     } else {
         window->setFixedSize(pixels);
     }
+}
+
+void fitFrameToText(QWidget *window, QWidget *client)
+{
+    QWidget *area = client ? client : window;
+    const int growth = makeRoomForText(area);
+    if (growth == 0)
+        return;
+    area->setFixedSize(area->width(), area->height() + growth);
+    if (client && window->layout())
+        window->layout()->activate();
 }
 
 void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client)
