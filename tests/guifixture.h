@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "frmAbout/frmabout.h"
+#include "frmGuide/colourchart.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/frmmain.h"
 #include "platform/picturebox.h"
@@ -234,6 +235,32 @@ inline QStringList cutTexts(const QWidget *window)
             if (needed.width() > room.width() || needed.height() > room.height())
                 cut << item->objectName();
         }
+    }
+    return cut;
+}
+
+// Every text of the guide's chart that its box cuts, or that lies under the table or off the
+// chart, as "text: needs WxH, has WxH".
+inline QStringList cutChartTexts()
+{
+    QList<ui::ChartText> texts;
+    const QImage chart = ui::renderColourChart(1.0, &texts);
+    const QRect whole(QPoint(0, 0), chart.size());
+    int tableTop = whole.bottom();
+    for (const ui::ChartText &t : texts)
+        tableTop = t.inTable ? std::min(tableTop, t.box.top()) : tableTop;
+    QStringList cut;
+    for (const ui::ChartText &t : texts) {
+        const QRect needed = QFontMetrics(t.font).boundingRect(t.box, t.flags, t.text);
+        if (needed.height() > t.box.height() || needed.width() > t.box.width()
+            || !whole.contains(needed) || (!t.inTable && needed.bottom() >= tableTop))
+            cut << QStringLiteral("%1: needs %2x%3 at %4, has %5x%6")
+                       .arg(t.text)
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(needed.top())
+                       .arg(t.box.width())
+                       .arg(t.box.height());
     }
     return cut;
 }
