@@ -16,8 +16,10 @@ namespace platform {
 
 void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar, QWidget *client)
 {
+    // Windows draws a frame the user can drag unless told it is a fixed-size dialog's; X11
+    // window managers read the equal minimum and maximum sizes instead.
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint;
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
     // A tool window keeps out of the task bar on X11 and Windows alike.
     flags |= taskBar == TaskBar::OwnEntry ? Qt::Window : Qt::Tool;
     window->setWindowFlags(flags);
