@@ -22,13 +22,23 @@ constexpr int DialogPixelSize = 12;
 
 // The families to use first, by any of their names, where they draw Hangul: on Windows the
 // platform's own dialog font (Korean Windows gives one that does), then the Korean faces every
-// Windows has; and the family the captions were laid out with.
-QStringList preferredFamilies()
+// Windows has; and the family the captions were laid out with. The dialog font may be a name
+// Windows maps to a face of its locale ("MS Shell Dlg"): it counts only where the database says
+// that it draws Hangul itself, not where the font mapper merely falls back on a face that does.
+struct Preferred
 {
-    const QString laidOutWith = QStringLiteral("NanumGothic");
+    QString name;
+    bool mustDrawHangulItself;
+};
+
+QList<Preferred> preferredFamilies()
+{
+    const Preferred laidOutWith {QStringLiteral("NanumGothic"), false};
 #ifdef Q_OS_WIN
-    return {QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(),
-            QStringLiteral("Malgun Gothic"), QStringLiteral("Gulim"), laidOutWith};
+    return {{QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(), true},
+            {QStringLiteral("Malgun Gothic"), false},
+            {QStringLiteral("Gulim"), false},
+            laidOutWith};
 #else
     return {laidOutWith};
 #endif
@@ -71,11 +81,12 @@ bool draws(const QString &family, QFontDatabase::WritingSystem system)
 // best of the others that draw Hangul.
 QString hangulFamily()
 {
-    for (const QString &name : preferredFamilies()) {
-        if (name.isEmpty() || !QFontDatabase::hasFamily(name))
+    for (const Preferred &preferred : preferredFamilies()) {
+        if (preferred.name.isEmpty() || !QFontDatabase::hasFamily(preferred.name)
+            || (preferred.mustDrawHangulItself && !draws(preferred.name, QFontDatabase::Korean)))
             continue;
-        // The name as the database lists it, not an alias or the other language's name.
-        const QString family = QFontInfo(QFont(name)).family();
+        // The family the name stands for here, by whichever of its names the database knows.
+        const QString family = QFontInfo(QFont(preferred.name)).family();
         if (draws(family, QFontDatabase::Korean))
             return family;
     }
