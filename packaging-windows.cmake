@@ -47,6 +47,11 @@ set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/bandalyx.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/bandalyx.ico)
 set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# The licence page shows the program's own terms, in Korean, as packaging/copyright states them
+# (UTF-8 with a byte-order mark, which NSIS needs to read it as such), not CPack's placeholder;
+# the last page offers to start the program.
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/packaging/licence.ko.txt)
+set(CPACK_NSIS_MUI_FINISHPAGE_RUN bandalyx.exe)
 set(CPACK_NSIS_MODIFY_PATH OFF)
 # CPack's uninstaller removes Software\<vendor>\Bandalyx but leaves the vendor's key, empty;
 # these run before it, so they take the program's key first.

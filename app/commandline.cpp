@@ -59,7 +59,7 @@ constexpr std::array QtOptions {
 // Any one of these says where the windows go, as does a -platform or -display option. Windows
 // always has its desktop, and no variable names it.
 constexpr std::array DisplayVariables {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
-#ifdef _WIN32
+#ifdef Q_OS_WIN
 constexpr bool DesktopAlwaysThere = true;
 #else
 constexpr bool DesktopAlwaysThere = false;

@@ -98,7 +98,6 @@ frmAbout::frmAbout(const QWidget *mainWindow) : QDialog(nullptr)
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     platform::setFixedDialogFrame(this, Twips.client, platform::TaskBar::NoEntry);
-    platform::placeClientAt(this, Twips.screenPosition);
 
     createLabels();
 
@@ -127,6 +126,10 @@ frmAbout::frmAbout(const QWidget *mainWindow) : QDialog(nullptr)
     cmdOK->setFocus();
 
     Form_Load(mainWindow);
+    // A font with taller lines than the layout's pushes the lines below down and the window
+    // longer, rather than cutting its texts.
+    platform::fitFrameToText(this);
+    platform::placeClientAt(this, Twips.screenPosition);
 }
 
 void frmAbout::createLabels()

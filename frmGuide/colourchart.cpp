@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QWidget>
 #include <QtMath>
 
 #include "platform/convert.h"
@@ -81,6 +82,31 @@ constexpr QRgb BodyColour = qRgb(232, 208, 160);
 constexpr QRgb BodyOutline = qRgb(150, 118, 70);
 constexpr QRgb LeadColour = qRgb(150, 150, 150);
 constexpr int RightColumnLeft = 332;
+// The least room between the explanation's last line and the table.
+constexpr int TableGap = 8;
+
+// Where renderColourChart records the texts it draws, while it draws; none when not asked.
+QList<ChartText> *g_drawnTexts = nullptr;
+bool g_inTable = false;
+
+void recordText(const QRect &box, int flags, const QFont &font, const QString &text)
+{
+    if (g_drawnTexts)
+        g_drawnTexts->append({box, flags, font, text, g_inTable});
+}
+
+void drawText(QPainter &p, const QRect &box, int flags, const QString &text)
+{
+    p.drawText(box, flags, text);
+    recordText(box, flags, p.font(), text);
+}
+
+// A one-line box as tall as the font's lines at least, about the same middle.
+QRect lineBox(const QRect &box, const QFont &font)
+{
+    const int lack = QFontMetrics(font).height() - box.height();
+    return lack > 0 ? box.adjusted(0, -lack / 2, 0, lack - lack / 2) : box;
+}
 
 QFont chartFont(int pixelSize, bool bold = false)
 {
@@ -94,6 +120,7 @@ QFont chartFont(int pixelSize, bool bold = false)
 // glyphs are too small to read at this size.
 void drawFormula(QPainter &p, QRect box, const QString &formula, const QFont &font)
 {
+    recordText(box, Qt::AlignLeft | Qt::AlignVCenter, font, formula);
     QFont small = font;
     small.setPixelSize(font.pixelSize() * 3 / 4);
     const QFontMetricsF metrics(font);
@@ -139,12 +166,15 @@ void drawLeader(QPainter &p, const BandLabel &label, QRect band)
 
     p.setPen(QColor(Ink));
     const QRectF line(x + 8, end - 10, 200, 20);
+    const int leftMiddle = Qt::AlignLeft | Qt::AlignVCenter;
     const QString letter = toQString(letterOf(label.band));
     p.setFont(chartFont(13, true));
-    p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, letter);
+    p.drawText(line, leftMiddle, letter);
+    recordText(line.toRect(), leftMiddle, p.font(), letter);
     const int indent = QFontMetrics(p.font()).horizontalAdvance(letter) + 5;
     p.setFont(chartFont(12));
-    p.drawText(line.adjusted(indent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(line.adjusted(indent, 0, 0, 0), leftMiddle, QString::fromUtf8(label.role));
+    recordText(line.adjusted(indent, 0, 0, 0).toRect(), leftMiddle, p.font(),
                QString::fromUtf8(label.role));
 }
 
@@ -152,8 +182,8 @@ void drawResistor(QPainter &p)
 {
     p.setPen(QColor(Ink));
     p.setFont(chartFont(13, true));
-    p.drawText(QRect(Layout::Margin, 8, 300, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("4띠 저항의 색띠"));
+    drawText(p, lineBox(QRect(Layout::Margin, 8, 300, 18), p.font()),
+             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("4띠 저항의 색띠"));
 
     const QRect body = Layout::ResistorBody;
     const int middle = body.center().y();
@@ -185,8 +215,8 @@ void drawExample(QPainter &p)
     const int top = 180;
     p.setPen(QColor(Ink));
     p.setFont(chartFont(13, true));
-    p.drawText(QRect(left, top, 300, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("읽는 예"));
+    drawText(p, lineBox(QRect(left, top, 300, 18), p.font()), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("읽는 예"));
 
     // One column per band: its colour and name, and below it what the band contributes.
     const QStringList contribution = colourChartContributions();
@@ -200,8 +230,8 @@ void drawExample(QPainter &p)
         p.drawRect(swatch.adjusted(0, 0, -1, -1));
         p.setPen(QColor(Ink));
         p.setFont(chartFont(12));
-        p.drawText(QRect(x + 19, top + 26, columnWidth - 19, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   toQString(c.koreanName));
+        drawText(p, lineBox(QRect(x + 19, top + 26, columnWidth - 19, 18), p.font()),
+                 Qt::AlignLeft | Qt::AlignVCenter, toQString(c.koreanName));
         drawFormula(p, QRect(x + 1, top + 48, columnWidth - 8, 18), contribution[qsizetype(i)],
                     chartFont(12));
     }
@@ -210,25 +240,40 @@ void drawExample(QPainter &p)
                 chartFont(14, true));
 }
 
+// The explanation's blocks where they go: the column's heading, then each paragraph's heading
+// and its body, wrapped to the column and as tall as the font's lines make them.
+QList<ChartText> explanationBlocks()
+{
+    const int width = Layout::Size.width() - Layout::Margin - RightColumnLeft;
+    const QFont heading = chartFont(13, true);
+    QList<ChartText> blocks {{lineBox(QRect(RightColumnLeft, 8, width, 18), heading),
+                              Qt::AlignLeft | Qt::AlignVCenter, heading,
+                              QStringLiteral("띠 개수별 읽는 법"), false}};
+    int y = 8 + 26;
+    for (const Paragraph &paragraph : Explanation) {
+        const QFont bold = chartFont(12, true);
+        const QString title = QString::fromUtf8(paragraph.heading);
+        QRect used = QFontMetrics(bold).boundingRect(QRect(RightColumnLeft, y, width, 40),
+                                                      Qt::AlignLeft, title);
+        blocks.append({used, Qt::AlignLeft, bold, title, false});
+        y = used.bottom() + 3;
+        const QFont plain = chartFont(12);
+        const QString body = QString::fromUtf8(paragraph.body);
+        const int wrap = Qt::AlignLeft | Qt::TextWordWrap;
+        used = QFontMetrics(plain).boundingRect(
+            QRect(RightColumnLeft + 8, y, width - 8, QWIDGETSIZE_MAX / 2), wrap, body);
+        blocks.append({used, wrap, plain, body, false});
+        y = used.bottom() + 10;
+    }
+    return blocks;
+}
+
 void drawExplanation(QPainter &p)
 {
-    const int right = Layout::Size.width() - Layout::Margin;
-    int y = 8;
     p.setPen(QColor(Ink));
-    p.setFont(chartFont(13, true));
-    p.drawText(QRect(RightColumnLeft, y, right - RightColumnLeft, 18),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("띠 개수별 읽는 법"));
-    y += 26;
-    for (const Paragraph &paragraph : Explanation) {
-        p.setFont(chartFont(12, true));
-        QRect used;
-        p.drawText(QRect(RightColumnLeft, y, right - RightColumnLeft, 40), Qt::AlignLeft,
-                   QString::fromUtf8(paragraph.heading), &used);
-        y = used.bottom() + 3;
-        p.setFont(chartFont(12));
-        p.drawText(QRect(RightColumnLeft + 8, y, right - RightColumnLeft - 8, 120),
-                   Qt::AlignLeft | Qt::TextWordWrap, QString::fromUtf8(paragraph.body), &used);
-        y = used.bottom() + 10;
+    for (const ChartText &block : explanationBlocks()) {
+        p.setFont(block.font);
+        drawText(p, block.box, block.flags, block.text);
     }
 }
 
@@ -242,7 +287,7 @@ void drawCellText(QPainter &p, QRect cell, Column column, const QString &s)
     const QRect box = alignment & Qt::AlignRight ? cell.adjusted(0, 0, -padding, 0)
                                                  : cell.adjusted(padding, 0, 0, 0);
     p.setPen(QColor(none ? FaintInk : Ink));
-    p.drawText(box, alignment | Qt::AlignVCenter, s);
+    drawText(p, box, int(alignment | Qt::AlignVCenter), s);
 }
 
 void drawTableRow(QPainter &p, int entry, const ColourChartRow &row)
@@ -296,8 +341,8 @@ void drawTable(QPainter &p)
     p.setFont(chartFont(12, true));
     p.setPen(QColor(Ink));
     for (int c = 0; c < Layout::ColumnCount; ++c)
-        p.drawText(Layout::cell(0, Column(c)), Qt::AlignCenter,
-                   QString::fromUtf8(ColumnStyles[std::size_t(c)].title));
+        drawText(p, Layout::cell(0, Column(c)), Qt::AlignCenter,
+                 QString::fromUtf8(ColumnStyles[std::size_t(c)].title));
 
     p.setFont(chartFont(12));
     const QList<ColourChartRow> rows = colourChartRows();
@@ -308,23 +353,45 @@ void drawTable(QPainter &p)
 
 } // namespace
 
-QImage renderColourChart(qreal devicePixelRatio)
+int colourChartTableShift()
+{
+    return std::max(0, explanationBlocks().last().box.bottom() + 1 + TableGap - Layout::TableTop);
+}
+
+QSize colourChartSize()
+{
+    return Layout::Size + QSize(0, colourChartTableShift());
+}
+
+QImage renderColourChart(qreal devicePixelRatio, QList<ChartText> *texts)
 {
     // A ratio from a broken screen description must not give an empty or inverted image.
     if (!(devicePixelRatio > 0) || !qIsFinite(devicePixelRatio))
         devicePixelRatio = 1.0;
-    const QSize pixels(qCeil(Layout::Size.width() * devicePixelRatio),
-                       qCeil(Layout::Size.height() * devicePixelRatio));
+    const int shift = colourChartTableShift();
+    const QSize size = Layout::Size + QSize(0, shift);
+    const QSize pixels(qCeil(size.width() * devicePixelRatio),
+                       qCeil(size.height() * devicePixelRatio));
     QImage image(pixels, QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::white);
 
+    g_drawnTexts = texts;
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     drawResistor(p);
     drawExample(p);
     drawExplanation(p);
+    // The table keeps its own layout, below the explanation however tall the font makes that.
+    p.translate(0, shift);
+    g_inTable = true;
     drawTable(p);
+    g_inTable = false;
+    g_drawnTexts = nullptr;
+    if (texts) {
+        for (ChartText &t : *texts)
+            t.box.translate(0, t.inTable ? shift : 0);
+    }
     return image;
 }
 

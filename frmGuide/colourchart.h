@@ -3,6 +3,7 @@
 #include <array>
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QRect>
@@ -102,8 +103,27 @@ QString colourChartExample();
 // What each band of the example contributes: "1", "0", "× 10²", "±5 ％".
 QStringList colourChartContributions();
 
+// A text the chart draws: the box it has, in logical pixels, and how it is set there.
+struct ChartText
+{
+    QRect box;
+    int flags;
+    QFont font;
+    QString text;
+    bool inTable;
+};
+
+// How far the table lies below ChartLayout's place for it in the application's font: a font
+// whose lines are taller than the layout's needs more room for the explanation above it. 0 in
+// the font the layout was measured in.
+int colourChartTableShift();
+
+// ChartLayout::Size, taller by the table's shift.
+QSize colourChartSize();
+
 // The guide's chart, drawn from the engine's tables so it can never disagree with a reading.
-// The image has Size × devicePixelRatio pixels and carries that ratio.
-QImage renderColourChart(qreal devicePixelRatio = 1.0);
+// The image has colourChartSize() × devicePixelRatio pixels and carries that ratio. `texts`,
+// if given, receives every text drawn and where.
+QImage renderColourChart(qreal devicePixelRatio = 1.0, QList<ChartText> *texts = nullptr);
 
 } // namespace ui

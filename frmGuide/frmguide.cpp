@@ -57,9 +57,12 @@ frmGuide::frmGuide()
     // The controls lie on a page the size of the client area, in a scroll area that shows no
     // bars while the window holds the whole page. Page Up, Page Down and the up and down arrows
     // reach it from the focused button or picture, so it needs no tab stop of its own.
+    // A font whose lines are taller than the layout's makes the chart taller, and the page and
+    // the picture with it.
+    const int taller = colourChartTableShift();
     auto *page = new QWidget;
     page->setFixedSize(platform::toPixels(ClientTwips.width()),
-                       platform::toPixels(ClientTwips.height()));
+                       platform::toPixels(ClientTwips.height()) + taller);
     for (QWidget *control : {static_cast<QWidget *>(Command1), static_cast<QWidget *>(Command2),
                              static_cast<QWidget *>(Command3), static_cast<QWidget *>(Picture1)})
         control->setParent(page);
@@ -70,6 +73,7 @@ frmGuide::frmGuide()
     platform::placeInTwips(Command2, geometryOf(Control::Command2));
     platform::placeInTwips(Command3, geometryOf(Control::Command3));
     platform::placeInTwips(Picture1, geometryOf(Control::Picture1));
+    Picture1->resize(Picture1->width(), Picture1->height() + taller);
 
     // Enter presses the focused button, as Space does and as in the other windows.
     for (QPushButton *b : {Command1, Command2, Command3})

@@ -34,8 +34,9 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     createControls();
     QAccessible::installActivationObserver(this);
     Form_Load();
-    // Only now does the menu bar hold its captions and so have its real height, which the
-    // client area is placed below.
+    // Only now do the controls hold their captions, and the menu bar its real height, which
+    // the client area is placed below.
+    platform::fitFrameToText(this, centralWidget());
     platform::placeClientAt(this, MainLayout::ClientPosition, centralWidget());
 }
 

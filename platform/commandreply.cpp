@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
-#ifdef _WIN32
+#include <QtGlobal>
+
+#ifdef Q_OS_WIN
 #include <qt_windows.h>
 
 #include <QString>
@@ -13,7 +15,7 @@ namespace platform {
 void replyToCommandLine(const std::string &text, Reply kind)
 {
     const bool error = kind == Reply::Error;
-#ifdef _WIN32
+#ifdef Q_OS_WIN
     // A GUI program gets standard handles only where its starter redirected them.
     const HANDLE handle = GetStdHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
     if (!handle || handle == INVALID_HANDLE_VALUE) {

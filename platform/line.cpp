@@ -5,7 +5,7 @@
 namespace platform {
 
 Line::Line(QPoint from, QPoint to, QColor colour, int width, QWidget *parent)
-    : QWidget(parent), m_from(from), m_to(to), m_colour(colour), m_width(width)
+    : QWidget(parent), m_colour(colour), m_width(width)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -13,15 +13,16 @@ Line::Line(QPoint from, QPoint to, QColor colour, int width, QWidget *parent)
     // as a wide line grows from its end points on the platform this imitates.
     const QRect box = QRect(from, to).normalized();
     setGeometry(box.adjusted(0, 0, width - 1, width - 1));
+    m_from = from - box.topLeft();
+    m_to = to - box.topLeft();
 }
 
 void Line::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QPoint origin = geometry().topLeft();
     // Pixel-aligned fill instead of a stroked pen: crisp at any width, no antialiasing.
-    const QPoint a = m_from - origin;
-    const QPoint b = m_to - origin;
+    const QPoint a = m_from;
+    const QPoint b = m_to;
     if (a.y() == b.y())
         p.fillRect(
             QRect(QPoint(std::min(a.x(), b.x()), a.y()), QSize(std::abs(b.x() - a.x()), m_width)),

@@ -29,6 +29,8 @@ constexpr QRect toPixels(TwipRect r)
     return {toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height)};
 }
 
+// Places the widget in its container, lower by the move of its row where the container made
+// room for taller text (textroom.h).
 void placeInTwips(QWidget *widget, TwipRect rect);
 
 } // namespace platform

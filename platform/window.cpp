@@ -9,14 +9,17 @@
 #include <QWidget>
 
 #include "platform/keepfont.h"
+#include "platform/textroom.h"
 #include "platform/twips.h"
 
 namespace platform {
 
 void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar, QWidget *client)
 {
+    // Windows draws a frame the user can drag unless told it is a fixed-size dialog's; X11
+    // window managers read the equal minimum and maximum sizes instead.
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint;
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
     // A tool window keeps out of the task bar on X11 and Windows alike.
     flags |= taskBar == TaskBar::OwnEntry ? Qt::Window : Qt::Tool;
     window->setWindowFlags(flags);
@@ -32,6 +35,17 @@ void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar, QW
     } else {
         window->setFixedSize(pixels);
     }
+}
+
+void fitFrameToText(QWidget *window, QWidget *client)
+{
+    QWidget *area = client ? client : window;
+    const int growth = makeRoomForText(area);
+    if (growth == 0)
+        return;
+    area->setFixedSize(area->width(), area->height() + growth);
+    if (client && window->layout())
+        window->layout()->activate();
 }
 
 void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client)

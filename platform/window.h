@@ -19,6 +19,11 @@ enum class TaskBar { OwnEntry, NoEntry };
 void setFixedDialogFrame(QWidget *window, QSize clientTwips, TaskBar taskBar,
                          QWidget *client = nullptr);
 
+// Makes every text of a fixed dialog frame whole in the present font (makeRoomForText), and
+// the frame, or its client below a menu bar, as much taller as that needs. Call it once the
+// captions are set and before placing the window.
+void fitFrameToText(QWidget *window, QWidget *client = nullptr);
+
 // Places the window so that the top-left corner of its client area (below any menu bar)
 // lands at the given screen position in twips, or as near to it as keeps the window on its
 // screen. A menu bar must have its captions by then.

@@ -8,10 +8,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QMenuBar>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 
 #include "frmAbout/frmabout.h"
+#include "frmGuide/colourchart.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/frmmain.h"
 #include "platform/picturebox.h"
@@ -130,6 +135,134 @@ inline bool looksHatched(const QWidget *shape)
     beneath.fill(Qt::transparent);
     container->render(&beneath, {}, {}, QWidget::DrawWindowBackground);
     return looksHatched(container->grab().toImage(), beneath, shape->geometry());
+}
+
+// The room a widget gives its text, and the size the text needs there, by the font's metrics:
+// lines as tall as the font's height and as wide as their advance. An empty room for a widget
+// that shows no text of its own.
+struct TextRoom
+{
+    QRect room;
+    QSize needed;
+};
+
+inline TextRoom textRoom(const QWidget *w)
+{
+    const QFontMetrics fm = w->fontMetrics();
+    const auto line = [&](const QString &text) {
+        return QSize(fm.horizontalAdvance(QString(text).remove(u'&')), fm.height());
+    };
+    if (auto *label = qobject_cast<const QLabel *>(w)) {
+        if (label->text().isEmpty())
+            return {};
+        const QRect room = label->contentsRect().marginsRemoved(
+            QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
+        if (!label->wordWrap())
+            return {room, fm.size(0, label->text())};
+        // Wrapped: as many lines as the label's own layout makes at its width.
+        const int frame = label->height() - room.height();
+        return {room, QSize(room.width(), label->heightForWidth(label->width()) - frame)};
+    }
+    if (auto *button = qobject_cast<const QPushButton *>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        return {button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button),
+                line(button->text())};
+    }
+    if (auto *option = qobject_cast<const QRadioButton *>(w)) {
+        QStyleOptionButton o;
+        o.initFrom(option);
+        QRect room = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &o, option);
+        // Captions may reach past the option's own rectangle, up to its frame's edge.
+        room.setRight(option->parentWidget()->contentsRect().right() - option->x());
+        return {room, line(option->text())};
+    }
+    if (auto *box = qobject_cast<const QLineEdit *>(w)) {
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
+                                           : 0;
+        const QRect room = box->style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, box)
+                               .marginsRemoved(box->textMargins());
+        return {room, QSize(fm.horizontalAdvance(box->text()), fm.height())};
+    }
+    if (auto *frame = qobject_cast<const QGroupBox *>(w)) {
+        // The title lies above the frame's controls.
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        QRect room = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                    QStyle::SC_GroupBoxLabel, frame);
+        for (const QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!child->isHidden())
+                room.setBottom(std::min(room.bottom(), child->y() - 1));
+        }
+        return {room, line(frame->title())};
+    }
+    return {};
+}
+
+// Every text of a window and of its menu bar that its room cuts, as "name: needs WxH, has WxH".
+inline QStringList cutTexts(const QWidget *window)
+{
+    QStringList cut;
+    QList<const QWidget *> widgets {window};
+    for (const QWidget *w : window->findChildren<QWidget *>())
+        widgets << w;
+    for (const QWidget *w : widgets) {
+        if (!w->isVisibleTo(window) && w != window)
+            continue;
+        const TextRoom t = textRoom(w);
+        if (t.room.isNull() || (t.needed.width() <= t.room.width()
+                                && t.needed.height() <= t.room.height()))
+            continue;
+        cut << QStringLiteral("%1: needs %2x%3, has %4x%5")
+                   .arg(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                                  : w->objectName())
+                   .arg(t.needed.width())
+                   .arg(t.needed.height())
+                   .arg(t.room.width())
+                   .arg(t.room.height());
+    }
+    for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        for (QAction *item : bar->actions()) {
+            const QRect room = bar->actionGeometry(item);
+            const QSize needed(
+                bar->fontMetrics().horizontalAdvance(QString(item->text()).remove(u'&')),
+                bar->fontMetrics().height());
+            if (needed.width() > room.width() || needed.height() > room.height())
+                cut << item->objectName();
+        }
+    }
+    return cut;
+}
+
+// Every text of the guide's chart that its box cuts, or that lies under the table or off the
+// chart, as "text: needs WxH, has WxH".
+inline QStringList cutChartTexts()
+{
+    QList<ui::ChartText> texts;
+    const QImage chart = ui::renderColourChart(1.0, &texts);
+    const QRect whole(QPoint(0, 0), chart.size());
+    int tableTop = whole.bottom();
+    for (const ui::ChartText &t : texts)
+        tableTop = t.inTable ? std::min(tableTop, t.box.top()) : tableTop;
+    QStringList cut;
+    for (const ui::ChartText &t : texts) {
+        const QRect needed = QFontMetrics(t.font).boundingRect(t.box, t.flags, t.text);
+        if (needed.height() > t.box.height() || needed.width() > t.box.width()
+            || !whole.contains(needed) || (!t.inTable && needed.bottom() >= tableTop))
+            cut << QStringLiteral("%1: needs %2x%3 at %4, has %5x%6")
+                       .arg(t.text)
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(needed.top())
+                       .arg(t.box.width())
+                       .arg(t.box.height());
+    }
+    return cut;
 }
 
 // A widget's tooltip as a user gets it, by resting the mouse on the widget.

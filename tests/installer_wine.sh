@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The Windows packages as a user receives them, under Wine in a prefix of their own: the zip and
+# The Windows packages as a user receives them, under Wine in a prefix of their own: the
+# installer's script shows the program's licence and offers to start it; the zip and
 # the installer hold just the program's folder; the installer installs silently (/S) with its
 # Start-menu entry and its Add/Remove Programs entry; the installed program starts with no
 # display variable in its Windows environment, shows its window, and ends when that is closed;
@@ -55,6 +56,16 @@ listing() { (cd "$1" && find . -type f | sed 's|^\./||' | LC_ALL=C sort -f); }
 installer=$work/out/bandalyx-1.0-win64.exe
 [ -f "$installer" ] || fail "cpack made no bandalyx-1.0-win64.exe"
 [ -f "$work/out/bandalyx-1.0-win64.zip" ] || fail "cpack made no bandalyx-1.0-win64.zip"
+# The script CPack wrote: the program's own licence, not CPack's placeholder, and a last page
+# that offers to start the program.
+nsi=$work/out/_CPack_Packages/win64/NSIS/project.nsi
+[ -f "$nsi" ] || fail "cpack left no NSIS script at $nsi"
+! grep -q 'CPack.GenericLicense.txt' "$nsi" || fail "the licence page shows CPack's placeholder"
+grep -q '^ *!insertmacro MUI_PAGE_LICENSE ".*licence.ko.txt"' "$nsi" ||
+    fail "the licence page does not show packaging/licence.ko.txt"
+grep -q '^ *!define MUI_FINISHPAGE_RUN ".*bandalyx.exe"' "$nsi" ||
+    fail "the last page does not offer to start bandalyx.exe"
+echo "the installer shows the program's licence and offers to start it at the end"
 unzip -q "$work/out/bandalyx-1.0-win64.zip" -d "$work/zip"
 zipped=$(listing "$work/zip/bandalyx-1.0-win64")
 [ "$zipped" = "$expected" ] || fail "the zip holds:

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs Bandalyx on a private Xvfb server, photographs its window and closes it the way a window
 # manager would; the program must then exit with status 0 within 5 s.
-# On the way it opens and photographs the About box (Alt+A) and the guide (Alt+H), and closes
-# the main window while both are open. Then it starts the program again under a window manager
+# On the way it opens and photographs the About box (Alt+A) and the guide (Alt+H), checks that
+# all three have fixed frames, and closes the main window while both are open. Then it starts the program again under a window manager
 # (openbox), which frames it as a desktop would, and reads where the client area landed.
 # Exit status 77 (a skip for CTest) when Xvfb is not installed.
 set -euo pipefail
@@ -33,6 +33,23 @@ close_main() {
     [ "$status" -eq 0 ] || fail "Bandalyx exited with status $status$1"
 }
 
+# A fixed frame: the window gives the window manager a minimum size equal to its maximum one,
+# as Qt does on X11 and Wine does for a Windows window that cannot be resized. With
+# BANDALYX_MAIN_SIZE ("425 by 270"), the main window must be that size too.
+check_fixed_frame() {
+    local hints min max
+    hints=$(xprop -id "$1" WM_NORMAL_HINTS) || fail_app "cannot read the size hints of the $2"
+    min=$(sed -n 's/.*minimum size: //p' <<<"$hints")
+    max=$(sed -n 's/.*maximum size: //p' <<<"$hints")
+    [ -n "$min" ] && [ "$min" = "$max" ] || fail_app "the $2 can be resized:
+$hints"
+    echo "$2: fixed at $min"
+    if [ "$2" = "main window" ] && [ -n "${BANDALYX_MAIN_SIZE:-}" ]; then
+        [ "$min" = "$BANDALYX_MAIN_SIZE" ] ||
+            fail_app "the main window is $min, not $BANDALYX_MAIN_SIZE"
+    fi
+}
+
 echo "Xvfb on $DISPLAY"
 
 # The program is this script's child, so that `wait` can give its exit status. `xwin wait`
@@ -43,6 +60,7 @@ app_pid=$!
 main=$("$xwin" wait --pid "$app_pid" "$title" "$start_ms") || fail_app "no main window"
 "$xwin" shot "$main" "$outdir/frmMain.png" || fail_app "cannot photograph the main window"
 echo "main window $main -> $outdir/frmMain.png"
+check_fixed_frame "$main" "main window"
 
 {
     # The About box has the main window's title, so it is the other window with that title.
@@ -50,12 +68,14 @@ echo "main window $main -> $outdir/frmMain.png"
     about=$("$xwin" wait --pid "$app_pid" --exclude "$main" "$title" 5000) ||
         fail_app "Alt+A opened no About box"
     "$xwin" shot "$about" "$outdir/frmAbout.png" || fail_app "cannot photograph the About box"
+    check_fixed_frame "$about" "About box"
     "$xwin" key "$about" Escape || fail_app "cannot send Escape"
     "$xwin" gone "$about" 5000 || fail_app "Escape did not close the About box"
 
     "$xwin" key "$main" alt+h || fail_app "cannot send Alt+H"
     guide=$("$xwin" wait --pid "$app_pid" "$title 도움말" 5000) || fail_app "Alt+H opened no guide"
     "$xwin" shot "$guide" "$outdir/frmGuide.png" || fail_app "cannot photograph the guide"
+    check_fixed_frame "$guide" "guide"
     echo "About box $about and guide $guide photographed"
 
     # Both open again when the main window goes: they must not keep the program alive.

@@ -19,7 +19,8 @@ class TestAppSetup : public QObject
 private slots:
     void commandLine_data();
     void commandLine();
-    void dialogFontIsNanumGothicAt12Pixels();
+    void bestHangulFamily_data();
+    void bestHangulFamily();
 };
 
 void TestAppSetup::commandLine_data()
@@ -105,11 +106,49 @@ void TestAppSetup::commandLine()
     QCOMPARE(text.isEmpty() || text.endsWith(u'\n'), true);
 }
 
-void TestAppSetup::dialogFontIsNanumGothicAt12Pixels()
+void TestAppSetup::bestHangulFamily_data()
 {
-    QVERIFY(app::useDialogFont());
-    QCOMPARE(QApplication::font().family(), QStringLiteral("NanumGothic"));
-    QCOMPARE(QApplication::font().pixelSize(), 12);
+    // Each family as "name", "name cjk" (draws Japanese or Chinese too) or "name fixed".
+    QTest::addColumn<QStringList>("families");
+    QTest::addColumn<QString>("chosen");
+
+    const QStringList notoCjk {"Noto Sans CJK HK cjk", "Noto Sans CJK JP cjk",
+                               "Noto Sans CJK KR cjk", "Noto Sans CJK SC cjk",
+                               "Noto Sans CJK TC cjk"};
+    QTest::newRow("the Korean member of a pan-CJK family, not the first listed")
+        << notoCjk << "Noto Sans CJK KR";
+    QTest::newRow("Source Han Sans K")
+        << QStringList {"Source Han Sans HC cjk", "Source Han Sans J cjk", "Source Han Sans K cjk"}
+        << "Source Han Sans K";
+    QTest::newRow("a face with a Korean name")
+        << QStringList {"Noto Sans CJK JP cjk", "본고딕 cjk"} << "본고딕";
+    QTest::newRow("a face for Hangul alone before a Chinese one that draws Hangul too")
+        << QStringList {"AR PL UMing TW cjk", "WenQuanYi Zen Hei cjk", "백묵 굴림"} << "백묵 굴림";
+    QTest::newRow("a region's mark without Japanese or Chinese glyphs")
+        << QStringList {"Some Sans JP", "UnDotum"} << "UnDotum";
+    QTest::newRow("proportional before fixed pitch")
+        << QStringList {"NanumGothicCoding fixed", "UnDotum"} << "UnDotum";
+    QTest::newRow("a fixed-pitch Korean face before another script's")
+        << QStringList {"Noto Sans CJK HK cjk", "Noto Sans Mono CJK KR cjk fixed"}
+        << "Noto Sans Mono CJK KR";
+    QTest::newRow("only faces made for other scripts: the first")
+        << QStringList {"Noto Sans CJK JP cjk", "Noto Sans CJK SC cjk"} << "Noto Sans CJK JP";
+    QTest::newRow("none") << QStringList() << "";
+}
+
+void TestAppSetup::bestHangulFamily()
+{
+    QFETCH(QStringList, families);
+    QFETCH(QString, chosen);
+    QList<app::HangulFamily> installed;
+    for (QString f : families) {
+        const bool fixed = f.endsWith(QLatin1String(" fixed"));
+        f.remove(QLatin1String(" fixed"));
+        const bool cjk = f.endsWith(QLatin1String(" cjk"));
+        f.remove(QLatin1String(" cjk"));
+        installed.append({f, cjk, fixed});
+    }
+    QCOMPARE(app::bestHangulFamily(installed), chosen);
 }
 
 QTEST_MAIN(TestAppSetup)

@@ -363,7 +363,9 @@ void TestFrmAbout::linesAsShown()
     QCOMPARE(shown.size(), lines.size());
     for (int i = 0; i < lines.size(); ++i) {
         const int expected = label->fontMetrics().horizontalAdvance(lines[i]);
-        QVERIFY2(shown[i].left <= 2 && qAbs(shown[i].right - expected) <= 3,
+        // Ink may end short of the advance by the last glyph's side bearing (a colon's, in
+        // Windows' font engine), never past it.
+        QVERIFY2(shown[i].left <= 2 && shown[i].right - expected <= 3 && expected - shown[i].right <= 5,
                  qPrintable(QStringLiteral("line %1 spans %2..%3, \"%4\" is %5 wide")
                                 .arg(i + 1)
                                 .arg(shown[i].left)

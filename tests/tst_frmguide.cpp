@@ -180,7 +180,7 @@ private slots:
         QVERIFY(w.Picture1->picture().isNull());
         QVERIFY(gui::showAndWait(&w));
         const QPixmap &picture = w.Picture1->picture();
-        QCOMPARE(picture.deviceIndependentSize().toSize(), Layout::Size);
+        QCOMPARE(picture.deviceIndependentSize().toSize(), colourChartSize());
         QCOMPARE(picture.devicePixelRatio(), w.devicePixelRatioF());
     }
 
@@ -234,7 +234,7 @@ private slots:
         QFETCH(int, entry);
 
         const QImage chart = renderColourChart(ratio);
-        const QRect swatch = Layout::swatch(entry);
+        const QRect swatch = Layout::swatch(entry).translated(0, colourChartTableShift());
         const QRect pixels(scaled(swatch.topLeft(), ratio), scaled(swatch.bottomRight(), ratio));
         if (entry != Layout::NoColourRow) {
             for (QPoint p : {pixels.center(), pixels.topLeft(), pixels.bottomRight()})

@@ -1,6 +1,8 @@
 #include <memory>
 
 #include <QAccessible>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QHash>
 #include <QMenu>
 #include <QMenuBar>
@@ -39,6 +41,9 @@ private slots:
     void init();
     void cleanup();
 
+    void dialogFont();
+    void textsAreWhole_data();
+    void textsAreWhole();
     void startState();
     void coloursShowOnSwatchAndBand_data();
     void coloursShowOnSwatchAndBand();
@@ -95,6 +100,54 @@ void TestFrmMain::cleanup()
 {
     QToolTip::hideText();
     m_window.reset();
+}
+
+// The family this machine's fonts give: BANDALYX_HANGUL_FAMILY by any of its names, or
+// NanumGothic, which the layout was measured with.
+void TestFrmMain::dialogFont()
+{
+    const QString expected = qEnvironmentVariable("BANDALYX_HANGUL_FAMILY", "NanumGothic");
+    const QFont font = QApplication::font();
+    qInfo("dialog font: %s, %d px, lines of %d px", qPrintable(font.family()), font.pixelSize(),
+          QFontMetrics(font).height());
+    QVERIFY(QFontDatabase::hasFamily(expected));
+    QCOMPARE(font.family(), QFontInfo(QFont(expected)).family());
+    QCOMPARE(font.pixelSize(), 12);
+}
+
+void TestFrmMain::textsAreWhole_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("reader") << "reader";
+    QTest::newRow("a note under the value box") << "note";
+    QTest::newRow("the value's tooltip") << "tooltip";
+    QTest::newRow("About box") << "about";
+    QTest::newRow("guide") << "guide";
+}
+
+// Whatever the Hangul font, every text has the room its lines need.
+void TestFrmMain::textsAreWhole()
+{
+    QFETCH(QString, shown);
+    QWidget *window = m_window.get();
+    if (shown == QLatin1String("note")) {
+        m_window->typeValue(QStringLiteral("0.001"));
+        QVERIFY(!m_window->valueMessage().isEmpty());
+    } else if (shown == QLatin1String("tooltip")) {
+        QVERIFY(!tooltipOf(m_window->resultBox(0)).isEmpty());
+        for (QWidget *w : QApplication::topLevelWidgets())
+            window = w->inherits("QTipLabel") && w->isVisible() ? w : window;
+        QVERIFY(window != m_window.get());
+    } else if (shown == QLatin1String("about") || shown == QLatin1String("guide")) {
+        (shown == QLatin1String("about") ? m_window->mnuAbout : m_window->mnuDecode)->trigger();
+        window = shown == QLatin1String("about") ? static_cast<QWidget *>(m_window->aboutWindow())
+                                                  : m_window->guideWindow();
+        QVERIFY(window && showAndWait(window));
+    }
+    QStringList cut = cutTexts(window);
+    if (shown == QLatin1String("guide"))
+        cut += cutChartTexts();
+    QVERIFY2(cut.isEmpty(), qPrintable(QApplication::font().family() + ": " + cut.join("; ")));
 }
 
 void TestFrmMain::startState()

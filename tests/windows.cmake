@@ -14,6 +14,26 @@ add_test(NAME smoke_real_window
         $<TARGET_FILE:bandalyx> ${BANDALYX_HOST_XWIN} ${CMAKE_BINARY_DIR}/screenshots)
 set_tests_properties(smoke_real_window PROPERTIES ${launcher} TIMEOUT 300 SKIP_RETURN_CODE 77
     FIXTURES_REQUIRED wineprefix)
+# The reader keeps its window at 425 x 270 there, as on Windows in the layout's font.
+set_property(TEST smoke_real_window APPEND PROPERTY ENVIRONMENT "BANDALYX_MAIN_SIZE=425 by 270")
+
+# Korean Windows as it is: in a Korean locale Windows names its fonts in Korean. The real window
+# again, with its screenshots in screenshots/ko_KR, and the font the test program takes with the
+# room its texts get; in a prefix of their own, for Wine rewrites a prefix's font settings for
+# the locale it runs in.
+set(korean LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8 BANDALYX_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-ko)
+add_test(NAME wine_prefix_ko_KR COMMAND ${CMAKE_BINARY_DIR}/wine-run wineboot -u)
+set_tests_properties(wine_prefix_ko_KR PROPERTIES ENVIRONMENT "${korean}"
+    FIXTURES_SETUP wineprefix_ko TIMEOUT 300)
+add_test(NAME smoke_real_window_ko_KR
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/smoke_xvfb.sh
+        $<TARGET_FILE:bandalyx> ${BANDALYX_HOST_XWIN} ${CMAKE_BINARY_DIR}/screenshots/ko_KR)
+set_tests_properties(smoke_real_window_ko_KR PROPERTIES ENVIRONMENT
+    "${korean};BANDALYX_LAUNCHER=${CMAKE_BINARY_DIR}/wine-run;BANDALYX_MAIN_SIZE=425 by 270"
+    TIMEOUT 300 SKIP_RETURN_CODE 77 FIXTURES_REQUIRED wineprefix_ko)
+add_test(NAME font_ko_KR COMMAND tst_frmmain dialogFont textsAreWhole)
+set_tests_properties(font_ko_KR PROPERTIES ENVIRONMENT "${korean};QT_QPA_PLATFORM=windows"
+    FIXTURES_REQUIRED wineprefix_ko)
 
 add_test(NAME command_line COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/cmdline.sh $<TARGET_FILE:bandalyx>)
 set_tests_properties(command_line PROPERTIES ${launcher} TIMEOUT 300 FIXTURES_REQUIRED wineprefix)
