@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/look.h"
+#include "frmAbout/credits.h"
 #include "frmMain/frmmain.h"
 
 int main(int argc, char *argv[])
@@ -12,7 +13,7 @@ int main(int argc, char *argv[])
 
     app::Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bandalyx"));
-    QApplication::setApplicationVersion(QStringLiteral(BANDALYX_VERSION));
+    QApplication::setApplicationVersion(ui::Version.toString());
     if (!app::useProgramLook())
         app::warnNoHangulFont();
 

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "engine/explain.h"
+#include "frmAbout/credits.h"
 #include "frmAbout/frmabout.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/layout.h"
@@ -24,6 +25,8 @@ namespace ui {
 using namespace bandalyx;
 using platform::Shape;
 using platform::toQString;
+
+const QString frmMain::Caption = QStringLiteral("Bandalyx v") + Version.toString();
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
