@@ -1,3 +1,5 @@
+#include <memory>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -118,6 +120,8 @@ private slots:
     void frameIsFixedAndPlaced();
     void controls_data();
     void controls();
+    void textOnThePalette_data();
+    void textOnThePalette();
     void etchedSeparator_data();
     void etchedSeparator();
     void programIcon();
@@ -450,6 +454,56 @@ void TestFrmAbout::controls()
     const QWidget *widget = control(m_about, name, index);
     QCOMPARE(gui::caption(widget), caption);
     QCOMPARE(widget->geometry(), rect);
+}
+
+void TestFrmAbout::textOnThePalette_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("text"); // the palette's
+    QTest::addColumn<QColor>("ink"); // what the captions are drawn in
+    QTest::newRow("light: black") << QColor(239, 239, 239) << QColor(Qt::black) << QColor(Qt::black);
+    QTest::newRow("light with grey text: still black")
+        << QColor(Qt::white) << QColor(96, 96, 96) << QColor(Qt::black);
+    // qt6ct's "darker" scheme, where black text had a contrast of 1.3.
+    QTest::newRow("dark: the palette's text") << QColor(66, 66, 66) << QColor(210, 210, 210)
+                                              << QColor(210, 210, 210);
+}
+
+void TestFrmAbout::textOnThePalette()
+{
+    QFETCH(QColor, window);
+    QFETCH(QColor, text);
+    QFETCH(QColor, ink);
+    // The theme's palette for this test alone, whatever way it ends.
+    const std::unique_ptr<QPalette, void (*)(QPalette *)> before(
+        new QPalette(QApplication::palette()), [](QPalette *p) {
+            QApplication::setPalette(*p);
+            delete p;
+        });
+    QPalette palette = *before;
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    QApplication::setPalette(palette);
+    QVERIFY(open());
+
+    // The pixel of each caption farthest from the background is a glyph's interior: opaque in
+    // Hangul, though not quite in the Latin title's thin strokes.
+    for (QLabel *label : m_about->findChildren<QLabel *>()) {
+        const QImage image = m_about->grab(label->geometry()).toImage();
+        QColor farthest = window;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor seen = image.pixelColor(x, y);
+                if (qAbs(qGray(seen.rgb()) - qGray(window.rgb()))
+                    > qAbs(qGray(farthest.rgb()) - qGray(window.rgb())))
+                    farthest = seen;
+            }
+        }
+        const int off = std::max({qAbs(farthest.red() - ink.red()),
+                                  qAbs(farthest.green() - ink.green()),
+                                  qAbs(farthest.blue() - ink.blue())});
+        QVERIFY2(off <= 24, qPrintable(label->objectName() + u' ' + farthest.name()));
+    }
 }
 
 void TestFrmAbout::etchedSeparator_data()
