@@ -1,5 +1,3 @@
-#include <memory>
-
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -134,11 +132,13 @@ private:
     QWidget *m_mainWindow = nullptr;
     QPointer<gui::AboutWindow> m_about;
     UrlRecorder m_recorder;
+    QPalette m_themePalette;
 };
 
 void TestFrmAbout::initTestCase()
 {
     app::useProgramLook();
+    m_themePalette = QApplication::palette();
 }
 
 void TestFrmAbout::init()
@@ -158,6 +158,7 @@ void TestFrmAbout::cleanup()
     delete m_about;
     delete m_mainWindow;
     m_mainWindow = nullptr;
+    QApplication::setPalette(m_themePalette);
 }
 
 // Opens the About window from the stand-in main window, as its menu does.
@@ -474,35 +475,29 @@ void TestFrmAbout::textOnThePalette()
     QFETCH(QColor, window);
     QFETCH(QColor, text);
     QFETCH(QColor, ink);
-    // The theme's palette for this test alone, whatever way it ends.
-    const std::unique_ptr<QPalette, void (*)(QPalette *)> before(
-        new QPalette(QApplication::palette()), [](QPalette *p) {
-            QApplication::setPalette(*p);
-            delete p;
-        });
-    QPalette palette = *before;
+    QPalette palette = m_themePalette;
     palette.setColor(QPalette::Window, window);
     palette.setColor(QPalette::WindowText, text);
     QApplication::setPalette(palette);
     QVERIFY(open());
 
-    // The pixel of each caption farthest from the background is a glyph's interior: opaque in
-    // Hangul, though not quite in the Latin title's thin strokes.
+    // Each caption's pixel farthest from the background lies inside a glyph: opaque in Hangul,
+    // nearly so in the Latin title's thin strokes.
+    const auto distance = [](QColor a, QColor b) {
+        return std::max({qAbs(a.red() - b.red()), qAbs(a.green() - b.green()),
+                         qAbs(a.blue() - b.blue())});
+    };
     for (QLabel *label : m_about->findChildren<QLabel *>()) {
         const QImage image = m_about->grab(label->geometry()).toImage();
         QColor farthest = window;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                const QColor seen = image.pixelColor(x, y);
-                if (qAbs(qGray(seen.rgb()) - qGray(window.rgb()))
-                    > qAbs(qGray(farthest.rgb()) - qGray(window.rgb())))
-                    farthest = seen;
+                if (distance(image.pixelColor(x, y), window) > distance(farthest, window))
+                    farthest = image.pixelColor(x, y);
             }
         }
-        const int off = std::max({qAbs(farthest.red() - ink.red()),
-                                  qAbs(farthest.green() - ink.green()),
-                                  qAbs(farthest.blue() - ink.blue())});
-        QVERIFY2(off <= 24, qPrintable(label->objectName() + u' ' + farthest.name()));
+        QVERIFY2(distance(farthest, ink) <= 24,
+                 qPrintable(label->objectName() + u' ' + farthest.name()));
     }
 }
 
