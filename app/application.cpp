@@ -9,6 +9,7 @@
 
 #include <QPalette>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyle>
 
 #include "platform/commandreply.h"
@@ -142,6 +143,26 @@ StyleChoice::StyleChoice(int argc, const char *const *argv)
         m_userStyle = m_userStyle || arg == "-style" || arg == "--style"
             || arg.starts_with("-style=") || arg.starts_with("--style=");
     }
+}
+
+std::optional<int> refuseScaleBelowOne()
+{
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const qreal scale = screen->devicePixelRatio();
+        if (scale >= 1)
+            continue;
+        const QString setting = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+            ? QStringLiteral(" (QT_SCALE_FACTOR=%1)").arg(qEnvironmentVariable("QT_SCALE_FACTOR"))
+            : QString();
+        const QString line = QStringLiteral("bandalyx: cannot draw the windows on a screen scaled "
+                                            "by %1%2: Qt draws them right only at a scale of 1 "
+                                            "or more\n")
+                                 .arg(scale, 0, 'g', 3)
+                                 .arg(setting);
+        platform::replyToCommandLine(line.toStdString(), platform::Reply::Error);
+        return 1;
+    }
+    return std::nullopt;
 }
 
 Application::Application(int &argc, char **argv)

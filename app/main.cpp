@@ -12,6 +12,8 @@ int main(int argc, char *argv[])
         return *status;
 
     app::Application application(argc, argv);
+    if (const std::optional<int> status = app::refuseScaleBelowOne())
+        return *status;
     QApplication::setApplicationName(QStringLiteral("Bandalyx"));
     QApplication::setApplicationVersion(ui::Version.toString());
     if (!app::useProgramLook())
