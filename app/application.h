@@ -13,8 +13,11 @@ class DisplayWatch
 {
 protected:
     DisplayWatch(int argc, const char *const *argv);
-    // The display is open: what was held back is said after all, and Qt's messages flow again.
+    // The display is open: what was held back is said after all, and Qt's messages flow again,
+    // but for a display that goes away later, which ends the program in one line.
     void displayOpened();
+    // Qt is about to close the display: its messages flow as they came.
+    void displayClosing();
 };
 
 // Whether the user names a widget style (-style, QT_STYLE_OVERRIDE), read before Qt takes its
@@ -38,6 +41,7 @@ class Application : private StyleChoice, private DisplayWatch, public QApplicati
 {
 public:
     Application(int &argc, char **argv);
+    ~Application() override;
 };
 
 } // namespace app
