@@ -30,8 +30,9 @@ protected:
 };
 
 // Qt draws widgets wrongly on a screen scaled below 1: at QT_SCALE_FACTOR=0.5 or 0.75 most of a
-// window stays unpainted and the bands black, and at 0 nothing is drawn. With such a screen this
-// says so in one line and gives the exit status, 1; with none it says nothing.
+// window stays unpainted and the bands black, and at 0 no window shows or Qt's style crashes.
+// With such a screen this says so in one line and gives the exit status, 1; with none it says
+// nothing.
 std::optional<int> refuseScaleBelowOne();
 
 // The program's QApplication, which opens the display under a DisplayWatch. Its windows keep the
