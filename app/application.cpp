@@ -7,9 +7,14 @@
 #include <string_view>
 #include <vector>
 
+#include <QGuiApplication>
 #include <QPalette>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyle>
+#if QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#endif
 
 #include "platform/commandreply.h"
 #include "platform/keepfont.h"
@@ -34,6 +39,9 @@ struct Watch
     QtMessageHandler previous = nullptr;
     std::vector<HeldMessage> held;
     QString displayOption; // -display's value, which xcb takes before DISPLAY
+#if QT_CONFIG(xcb)
+    xcb_connection_t *x11 = nullptr; // the open X11 display's, while the Application lives
+#endif
 } g_watch;
 
 // The platforms that open a display by name: where the name comes from and what to call it.
@@ -112,6 +120,23 @@ void holdOrSay(QtMsgType type, const QMessageLogContext &context, const QString 
         g_watch.previous(type, context, text);
 }
 
+// Once the display is open: any word from Qt after the X server has gone (a paint that found no
+// server, then Qt's "connection broke") ends the program in one line and exit status 1. Qt would
+// call exit() from inside its event loop with every window still open; the display that could
+// have been told of their end is gone, so the program leaves at once instead.
+void sayOrLeave(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+#if QT_CONFIG(xcb)
+    if (g_watch.x11 && xcb_connection_has_error(g_watch.x11)) {
+        const QString line = QStringLiteral("bandalyx: lost the connection to the X11 display '%1'\n")
+                                 .arg(displayName(DisplayPlatforms[0]));
+        platform::replyToCommandLine(line.toStdString(), platform::Reply::Error);
+        std::_Exit(1);
+    }
+#endif
+    g_watch.previous(type, context, text);
+}
+
 } // namespace
 
 DisplayWatch::DisplayWatch(int argc, const char *const *argv)
@@ -126,12 +151,24 @@ DisplayWatch::DisplayWatch(int argc, const char *const *argv)
 
 void DisplayWatch::displayOpened()
 {
-    qInstallMessageHandler(g_watch.previous);
+    qInstallMessageHandler(sayOrLeave);
     for (const HeldMessage &m : g_watch.held) {
         const QMessageLogContext context(m.file, m.line, m.function, m.category);
         g_watch.previous(m.type, context, m.text);
     }
     g_watch.held.clear();
+#if QT_CONFIG(xcb)
+    if (const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+        g_watch.x11 = x11->connection();
+#endif
+}
+
+void DisplayWatch::displayClosing()
+{
+    qInstallMessageHandler(g_watch.previous);
+#if QT_CONFIG(xcb)
+    g_watch.x11 = nullptr;
+#endif
 }
 
 StyleChoice::StyleChoice(int argc, const char *const *argv)
@@ -142,6 +179,26 @@ StyleChoice::StyleChoice(int argc, const char *const *argv)
         m_userStyle = m_userStyle || arg == "-style" || arg == "--style"
             || arg.starts_with("-style=") || arg.starts_with("--style=");
     }
+}
+
+std::optional<int> refuseScaleBelowOne()
+{
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const qreal scale = screen->devicePixelRatio();
+        if (scale >= 1)
+            continue;
+        const QString setting = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+            ? QStringLiteral(" (QT_SCALE_FACTOR=%1)").arg(qEnvironmentVariable("QT_SCALE_FACTOR"))
+            : QString();
+        const QString line = QStringLiteral("bandalyx: cannot draw the windows on a screen scaled "
+                                            "by %1%2: Qt draws them right only at a scale of 1 "
+                                            "or more\n")
+                                 .arg(scale, 0, 'g', 3)
+                                 .arg(setting);
+        platform::replyToCommandLine(line.toStdString(), platform::Reply::Error);
+        return 1;
+    }
+    return std::nullopt;
 }
 
 Application::Application(int &argc, char **argv)
@@ -158,6 +215,11 @@ Application::Application(int &argc, char **argv)
     themed.setResolveMask(~QPalette::ResolveMask(0));
     setStyle(QLatin1String(platform::LayoutStyle));
     setPalette(themed);
+}
+
+Application::~Application()
+{
+    displayClosing();
 }
 
 } // namespace app

@@ -119,7 +119,7 @@ CommandLine readCommandLine(std::span<const char *const> args, const Environment
         if (arg == "-h"sv || arg == "--help"sv)
             return {Start::Help, helpText()};
         if (arg == "--version"sv)
-            return {Start::Version, "bandalyx " BANDALYX_VERSION "\n"};
+            return {Start::Version, "bandalyx " + ui::Version.toString().toStdString() + "\n"};
         if (!arg.starts_with('-') || arg == "-"sv)
             return refuse("unexpected argument '" + std::string(arg)
                           + "': Bandalyx opens no files");

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/look.h"
+#include "frmAbout/credits.h"
 #include "frmMain/frmmain.h"
 
 int main(int argc, char *argv[])
@@ -11,8 +12,10 @@ int main(int argc, char *argv[])
         return *status;
 
     app::Application application(argc, argv);
+    if (const std::optional<int> status = app::refuseScaleBelowOne())
+        return *status;
     QApplication::setApplicationName(QStringLiteral("Bandalyx"));
-    QApplication::setApplicationVersion(QStringLiteral(BANDALYX_VERSION));
+    QApplication::setApplicationVersion(ui::Version.toString());
     if (!app::useProgramLook())
         app::warnNoHangulFont();
 

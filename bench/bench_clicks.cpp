@@ -1,8 +1,11 @@
-// Click to redraw: colour clicks on the reader window against a one-button floor window, in one
-// process, each click followed by the repaint it causes. Blocks of clicks alternate between the
-// two windows so that noise on the machine hits both.
+// Click to redraw: colour clicks on the reader window against floor windows, in one process, each
+// click followed by the repaint it causes. Blocks of clicks take the windows in turn so that
+// noise on the machine hits all of them. The floor clicks two buttons in turn, as the reader's
+// clicks do, so that the focus frame moves on every click in both; the one-button floor of
+// earlier figures, whose focus never moves, is measured beside it.
 #include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <vector>
 
@@ -34,29 +37,35 @@ constexpr double MedianGoal = 1.2; // app/floor
 const QColor Brown(128, 64, 0);
 const QColor Red(255, 0, 0);
 
-// The floor: one button whose click sets a text and recolours one painted rectangle.
+// A floor: buttons side by side, each of whose clicks sets a text and recolours one painted
+// rectangle; the text box keeps its size and its place after the last button.
 class FloorWindow : public QWidget
 {
 public:
-    FloorWindow()
-        : m_button(new QPushButton(QStringLiteral("적색2"), this)), m_text(new QLineEdit(this)),
-          m_band(new bench::Swatch(Brown, this))
+    explicit FloorWindow(const QStringList &captions)
+        : m_text(new QLineEdit(this)), m_band(new bench::Swatch(Brown, this))
     {
+        constexpr int Step = 56; // from one button's left edge to the next
+        const int extra = Step * int(captions.size() - 1);
         setWindowTitle(QStringLiteral("Bandalyx floor"));
         setObjectName(QStringLiteral("floor"));
-        m_button->setObjectName(QStringLiteral("button"));
+        setFixedSize(200 + extra, 100);
+        for (const QString &caption : captions) {
+            auto *button = new QPushButton(caption, this);
+            button->setObjectName(QStringLiteral("button%1").arg(m_buttons.size() + 1));
+            button->setGeometry(8 + Step * int(m_buttons.size()), 8, 49, 25);
+            connect(button, &QPushButton::clicked, this, &FloorWindow::onClick);
+            m_buttons.push_back(button);
+        }
         m_text->setObjectName(QStringLiteral("text"));
         m_band->setObjectName(QStringLiteral("band"));
-        setFixedSize(200, 100);
-        m_button->setGeometry(8, 8, 49, 25);
-        m_text->setGeometry(72, 8, 113, 18);
+        m_text->setGeometry(72 + extra, 8, 113, 18);
         m_text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_text->setText(QStringLiteral("10 Ω"));
         m_band->setGeometry(33, 40, 9, 45);
-        connect(m_button, &QPushButton::clicked, this, &FloorWindow::onClick);
     }
 
-    QPushButton *button() const { return m_button; }
+    const std::vector<QPushButton *> &buttons() const { return m_buttons; }
     QLineEdit *text() const { return m_text; }
     bench::Swatch *band() const { return m_band; }
 
@@ -68,7 +77,7 @@ private:
         m_band->setColour(m_odd ? Red : Brown);
     }
 
-    QPushButton *m_button;
+    std::vector<QPushButton *> m_buttons;
     QLineEdit *m_text;
     bench::Swatch *m_band;
     bool m_odd = false;
@@ -183,8 +192,9 @@ QColor bandPixel(const Side &side)
         .pixelColor(0, 0);
 }
 
-// Warms the side up, then checks on a few clicks that each one repaints the band and the text
-// and that the band's new colour is in the backing store. Returns false if not.
+// Warms the side up, then checks on a few clicks that each one focuses its button, repaints the
+// band and the text, and that the band's new colour is in the backing store. Returns false if
+// not.
 bool warmUpAndCheck(Side &side, PaintMeter &meter)
 {
     activate(side.window);
@@ -196,15 +206,19 @@ bool warmUpAndCheck(Side &side, PaintMeter &meter)
     bool ok = true;
     for (std::size_t i = 0; i < side.buttons.size() * 2; ++i) {
         const QColor expected = side.colours[side.next % side.colours.size()];
+        const QWidget *button = side.buttons[side.next % side.buttons.size()];
         meter.reset();
         clickNext(side);
         const QColor seen = bandPixel(side);
-        if (meter.paints(side.band) < 1 || meter.paints(side.text) < 1 || seen != expected) {
+        const bool focused = QApplication::focusWidget() == button;
+        if (meter.paints(side.band) < 1 || meter.paints(side.text) < 1 || seen != expected
+            || !focused) {
             std::fprintf(stderr,
                          "bench_clicks: %s: a click did not repaint as it should (band painted "
-                         "%d×, text %d×, band pixel %s, expected %s)\n",
+                         "%d×, text %d×, band pixel %s, expected %s, button %sfocused)\n",
                          side.name, meter.paints(side.band), meter.paints(side.text),
-                         qPrintable(seen.name()), qPrintable(expected.name()));
+                         qPrintable(seen.name()), qPrintable(expected.name()),
+                         focused ? "" : "not ");
             ok = false;
         }
         QCoreApplication::processEvents();
@@ -237,7 +251,7 @@ void showPaintBreakdown(Side &side, PaintMeter &meter)
     }
     std::sort(byTime.rbegin(), byTime.rend());
     const auto perClick = [](qint64 ns) { return double(ns) / 1e3 / Clicks; };
-    std::printf("  %-5s each click paints %zu widgets (%.1f paint events) in %.1f µs:", side.name,
+    std::printf("  %-6s each click paints %zu widgets (%.1f paint events) in %.1f µs:", side.name,
                 byTime.size(), double(paints) / Clicks, perClick(total));
     QStringList items;
     qint64 rest = 0;
@@ -283,12 +297,14 @@ double quantile(std::vector<double> v, double q)
     return v[i];
 }
 
-// Both windows shown, and band B chosen on the reader, clicked on its indicator as a user
+// Every window shown, and band B chosen on the reader, clicked on its indicator as a user
 // would; its colour then alternates between codes 1 and 2, which changes the band and the value
 // on every click.
-bool showAndChooseBandB(ui::frmMain &reader, FloorWindow &floor)
+bool showAndChooseBandB(ui::frmMain &reader, std::initializer_list<QWidget *> floors)
 {
-    for (QWidget *w : {static_cast<QWidget *>(&reader), static_cast<QWidget *>(&floor)}) {
+    std::vector<QWidget *> windows {&reader};
+    windows.insert(windows.end(), floors);
+    for (QWidget *w : windows) {
         w->show();
         if (!QTest::qWaitForWindowExposed(w)) {
             std::fprintf(stderr, "bench_clicks: a window was not exposed\n");
@@ -305,24 +321,28 @@ bool showAndChooseBandB(ui::frmMain &reader, FloorWindow &floor)
     return true;
 }
 
-// The figures of both sides, their ratio, and the summary line `make bench` collects.
-void report(const Side (&sides)[2])
+// The figures of every side, the app's ratio to each floor, and the summary line `make bench`
+// collects: the app against the floor, and against the one-button floor.
+void report(const Side (&sides)[3])
 {
-    std::printf("  %-5s %10s %10s %10s %14s\n", "", "median µs", "p99 µs", "max µs",
+    std::printf("  %-6s %10s %10s %10s %14s\n", "", "median µs", "p99 µs", "max µs",
                 "idle after µs");
     for (const Side &side : sides) {
-        std::printf("  %-5s %10.1f %10.1f %10.1f %14.1f\n", side.name, quantile(side.clickUs, 0.5),
+        std::printf("  %-6s %10.1f %10.1f %10.1f %14.1f\n", side.name, quantile(side.clickUs, 0.5),
                     quantile(side.clickUs, 0.99), quantile(side.clickUs, 1.0),
                     quantile(side.idleUs, 0.5));
     }
     const double app50 = quantile(sides[0].clickUs, 0.5), app99 = quantile(sides[0].clickUs, 0.99);
     const double floor50 = quantile(sides[1].clickUs, 0.5);
     const double floor99 = quantile(sides[1].clickUs, 0.99);
+    const double oneButton50 = quantile(sides[2].clickUs, 0.5);
     const double ratio = app50 / floor50;
-    std::printf("  ratio of medians app/floor %.2f (goal: within %.1f× the floor: %s)\n", ratio,
-                MedianGoal, ratio <= MedianGoal ? "met" : "not met");
-    std::printf("click      app  %.0f µs median, %.0f µs p99   floor %.0f / %.0f µs   ratio %.2f\n",
-                app50, app99, floor50, floor99, ratio);
+    std::printf("  ratio of medians app/floor %.2f (goal: within %.1f× the floor: %s); "
+                "app/floor1 %.2f\n",
+                ratio, MedianGoal, ratio <= MedianGoal ? "met" : "not met", app50 / oneButton50);
+    std::printf("click      app  %.0f µs median, %.0f µs p99   floor %.0f / %.0f µs   ratio %.2f"
+                "   (one-button floor %.0f µs, ratio %.2f)\n",
+                app50, app99, floor50, floor99, ratio, oneButton50, app50 / oneButton50);
 }
 
 } // namespace
@@ -335,28 +355,33 @@ int main(int argc, char *argv[])
     app::useProgramLook();
 
     ui::frmMain reader;
-    FloorWindow floor;
-    if (!showAndChooseBandB(reader, floor))
+    FloorWindow floor({QStringLiteral("갈색1"), QStringLiteral("적색2")});
+    FloorWindow oneButton({QStringLiteral("적색2")});
+    if (!showAndChooseBandB(reader, {&floor, &oneButton}))
         return 1;
 
-    Side sides[2] = {
+    const auto sideOf = [](const char *name, FloorWindow &w) {
+        return Side {.name = name,
+                     .window = &w,
+                     .buttons = w.buttons(),
+                     .colours = {Red, Brown},
+                     .band = w.band(),
+                     .text = w.text()};
+    };
+    Side sides[3] = {
         {.name = "app",
          .window = &reader,
          .buttons = {reader.Command2, reader.Command3},
          .colours = {Brown, Red},
          .band = reader.Shape2,
          .text = reader.Text1},
-        {.name = "floor",
-         .window = &floor,
-         .buttons = {floor.button()},
-         .colours = {Red, Brown},
-         .band = floor.band(),
-         .text = floor.text()},
+        sideOf("floor", floor),
+        sideOf("floor1", oneButton),
     };
 
-    std::printf("Click to redraw: %d blocks of %d colour clicks each for the app and its floor, "
-                "in turn,\neach click followed by the repaint (QEvent::UpdateRequest to the "
-                "window); platform %s\n",
+    std::printf("Click to redraw: %d blocks of %d colour clicks each for the app, its floor (two "
+                "buttons in turn,\nas the app's) and the one-button floor, in turn, each click "
+                "followed by the repaint\n(QEvent::UpdateRequest to the window); platform %s\n",
                 Blocks, ClicksPerBlock, qPrintable(QGuiApplication::platformName()));
     PaintMeter meter;
     bool ok = true;
@@ -364,8 +389,9 @@ int main(int argc, char *argv[])
         ok = warmUpAndCheck(side, meter) && ok;
     if (!ok)
         return 1;
-    std::printf("Each click repaints the band and the value (checked in the backing store). "
-                "Paint time by widget,\ntimed apart from the figures:\n");
+    std::printf("Each click repaints the band and the value (checked in the backing store) and "
+                "moves the focus\nwhere there are two buttons. Paint time by widget, timed apart "
+                "from the figures:\n");
     for (Side &side : sides)
         showPaintBreakdown(side, meter);
     for (int b = 0; b < Blocks; ++b) {

@@ -73,15 +73,19 @@ QString creditText()
         .arg(MonthMade, MakerName, EmailAddress, PageAddress);
 }
 
-// Captions are shown as typed, top-left, in black whatever the theme.
+// Captions are shown as typed, top-left, in black; on a theme whose window is darker than its
+// text, black could not be read, and they keep the theme's text colour.
 void setUpLabel(QLabel *label, const char *name, TwipRect rect)
 {
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
+    if (qGray(palette.color(QPalette::Window).rgb())
+        >= qGray(palette.color(QPalette::WindowText).rgb())) {
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+    }
     platform::placeInTwips(label, rect);
 }
 

@@ -9,10 +9,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringList>
 
 #include "engine/explain.h"
-#include "engine/lookalike.h"
+#include "frmAbout/credits.h"
 #include "frmAbout/frmabout.h"
 #include "frmGuide/frmguide.h"
 #include "frmMain/layout.h"
@@ -27,6 +26,8 @@ namespace ui {
 using namespace bandalyx;
 using platform::Shape;
 using platform::toQString;
+
+const QString frmMain::Caption = QStringLiteral("Bandalyx v") + Version.toString();
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {

@@ -42,7 +42,7 @@ class frmMain : public QMainWindow,
     Q_OBJECT
 
 public:
-    static inline const QString Caption = QStringLiteral("Bandalyx v1.0");
+    static const QString Caption;
 
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;

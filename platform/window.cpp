@@ -69,9 +69,17 @@ void placeClientAt(QWidget *window, QPoint screenTwips, QWidget *client)
 
 QRect roomOnScreen(const QWidget *window)
 {
+    // A screen Qt cannot measure (a scale factor of 0 puts its edges at INT_MIN and INT_MAX) is
+    // taken as no larger than the largest widget, so that its width and height, and the sums
+    // made with them, stay within int.
+    const auto bounded = [](QPoint p) {
+        return QPoint(std::clamp(p.x(), -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                      std::clamp(p.y(), -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    };
+    const QRect screen = window->screen()->availableGeometry();
+    QRect room(bounded(screen.topLeft()), bounded(screen.bottomRight()));
     // The window manager's frame is unknown until the window is shown; leave room above for a
     // title bar like the style's own.
-    QRect room = window->screen()->availableGeometry();
     room.setTop(room.top()
                 + window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window));
     return room;

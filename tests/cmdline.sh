@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs the real program with command lines that end it before any window, and checks the exit
-# status and where its words go. None of these needs a display, so none is given.
+# Runs the real program with command lines and settings that end it before any window, and
+# checks the exit status and where its words go. None of these needs a display, so none is given
+# but Qt's offscreen platform where Qt must start; a program that does not end fails its check.
 set -euo pipefail
 bandalyx=$1
 # The Windows build's program runs through its launcher (BANDALYX_LAUNCHER, under Wine).
@@ -20,7 +21,7 @@ check() {
         settings+=("$1")
         shift
     done
-    (ulimit -c 0 && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
+    (ulimit -c 0 && timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
         "${settings[@]}" "${run[@]}" "$@" >"$work/out" 2>"$work/err") || status=$?
     local words=$work/out
     [ "$want" -eq 0 ] || words=$work/err
@@ -56,6 +57,12 @@ case $bandalyx in
             "cannot open the X11 display: DISPLAY is unset" WAYLAND_DISPLAY=no-such-socket
         ;;
 esac
+# A scale below 1, which Qt cannot draw at.
+for scale in 0.5 0.75 0; do
+    check "QT_SCALE_FACTOR=$scale" 1 0 1 \
+        "bandalyx: cannot draw the windows on a screen scaled by $scale (QT_SCALE_FACTOR=$scale)" \
+        QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" QT_SCALE_FACTOR=$scale
+done
 # Qt's own options reach Qt untouched: Qt names the platform plugin it lacks.
 check "no such Qt platform" 1 0 1 "bandalyx: no Qt platform 'bogus'" QT_QPA_PLATFORM=bogus
 check "-platform reaches Qt" 1 0 1 "bandalyx: no Qt platform 'nosuchplugin'" \

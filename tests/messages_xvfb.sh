@@ -4,6 +4,7 @@
 #   no font draws Hangul      an English message box, then the main window as usual
 #   no NanumGothic            another Hangul family serves; nothing to tell
 #   no web browser            the About box's page button shows the address to copy
+#   the X server goes away    one line and exit status 1, with nothing left to tear down
 # Photographs each message into OUTDIR. Exit status 77 (a skip for CTest) without Xvfb.
 set -euo pipefail
 
@@ -83,3 +84,16 @@ one_line_saying "no web browser" "bandalyx: could not open https://bandalyx.exam
 "$xwin" gone "$box" 5000 || fail "no web browser: Escape left the message open"
 finish "no web browser"
 echo "no web browser: told, with the address -> $outdir/no-web-browser.png"
+
+# The X server dies under the running program (last: the server is gone after it).
+start
+"$xwin" wait --pid "$app_pid" "$title" 10000 >/dev/null || fail "X server gone: no main window"
+display=$DISPLAY
+stop_xvfb
+"$xwin" exited "$app_pid" 5000 || fail "X server gone: still running"
+status=0
+wait "$app_pid" || status=$?
+app_pid=
+[ "$status" -eq 1 ] || fail "X server gone: exited with status $status, not 1"
+one_line_saying "X server gone" "bandalyx: lost the connection to the X11 display '$display'"
+echo "X server gone: told in one line, status 1"

@@ -118,6 +118,8 @@ private slots:
     void frameIsFixedAndPlaced();
     void controls_data();
     void controls();
+    void textOnThePalette_data();
+    void textOnThePalette();
     void etchedSeparator_data();
     void etchedSeparator();
     void programIcon();
@@ -130,11 +132,13 @@ private:
     QWidget *m_mainWindow = nullptr;
     QPointer<gui::AboutWindow> m_about;
     UrlRecorder m_recorder;
+    QPalette m_themePalette;
 };
 
 void TestFrmAbout::initTestCase()
 {
     app::useProgramLook();
+    m_themePalette = QApplication::palette();
 }
 
 void TestFrmAbout::init()
@@ -154,6 +158,7 @@ void TestFrmAbout::cleanup()
     delete m_about;
     delete m_mainWindow;
     m_mainWindow = nullptr;
+    QApplication::setPalette(m_themePalette);
 }
 
 // Opens the About window from the stand-in main window, as its menu does.
@@ -452,6 +457,50 @@ void TestFrmAbout::controls()
     const QWidget *widget = control(m_about, name, index);
     QCOMPARE(gui::caption(widget), caption);
     QCOMPARE(widget->geometry(), rect);
+}
+
+void TestFrmAbout::textOnThePalette_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("text"); // the palette's
+    QTest::addColumn<QColor>("ink"); // what the captions are drawn in
+    QTest::newRow("light: black") << QColor(239, 239, 239) << QColor(Qt::black) << QColor(Qt::black);
+    QTest::newRow("light with grey text: still black")
+        << QColor(Qt::white) << QColor(96, 96, 96) << QColor(Qt::black);
+    // qt6ct's "darker" scheme, where black text had a contrast of 1.3.
+    QTest::newRow("dark: the palette's text") << QColor(66, 66, 66) << QColor(210, 210, 210)
+                                              << QColor(210, 210, 210);
+}
+
+void TestFrmAbout::textOnThePalette()
+{
+    QFETCH(QColor, window);
+    QFETCH(QColor, text);
+    QFETCH(QColor, ink);
+    QPalette palette = m_themePalette;
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    QApplication::setPalette(palette);
+    QVERIFY(open());
+
+    // Each caption's pixel farthest from the background lies inside a glyph: opaque in Hangul,
+    // nearly so in the Latin title's thin strokes.
+    const auto distance = [](QColor a, QColor b) {
+        return std::max({qAbs(a.red() - b.red()), qAbs(a.green() - b.green()),
+                         qAbs(a.blue() - b.blue())});
+    };
+    for (QLabel *label : m_about->findChildren<QLabel *>()) {
+        const QImage image = m_about->grab(label->geometry()).toImage();
+        QColor farthest = window;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (distance(image.pixelColor(x, y), window) > distance(farthest, window))
+                    farthest = image.pixelColor(x, y);
+            }
+        }
+        QVERIFY2(distance(farthest, ink) <= 24,
+                 qPrintable(label->objectName() + u' ' + farthest.name()));
+    }
 }
 
 void TestFrmAbout::etchedSeparator_data()

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "platform/convert.h"
+#include "app/application.h"
 #include "app/look.h"
 #include "tests/guifixture.h"
 
@@ -21,6 +22,7 @@ void TestHighDpi::initTestCase()
 {
     app::useProgramLook();
     QCOMPARE(qEnvironmentVariable("QT_SCALE_FACTOR"), "2");
+    QCOMPARE(app::refuseScaleBelowOne(), std::nullopt); // scales above 1 are drawn
 }
 
 void TestHighDpi::bandsSitOnTheSharpResistor_data()
