@@ -14,13 +14,15 @@ title="Bandalyx v1.0"
 # How to start the program: itself, or through a launcher such as the Windows build's wine-run,
 # which the program replaces, so that its pid and exit status stay the program's.
 # Wine takes seconds, not milliseconds, to start a program and to tear a closed one down:
-# `start_ms` and `exit_ms` allow for it.
+# `start_ms`, `window_ms` (a window opened or closed by a key) and `exit_ms` allow for it.
 run=("$bandalyx")
 start_ms=10000
+window_ms=5000
 exit_ms=5000
 if [ -n "${BANDALYX_LAUNCHER:-}" ]; then
     run=("$BANDALYX_LAUNCHER" "$bandalyx")
     start_ms=30000
+    window_ms=20000
     exit_ms=20000
 fi
 

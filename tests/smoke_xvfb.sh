@@ -65,22 +65,22 @@ check_fixed_frame "$main" "main window"
 {
     # The About box has the main window's title, so it is the other window with that title.
     "$xwin" key "$main" alt+a || fail_app "cannot send Alt+A"
-    about=$("$xwin" wait --pid "$app_pid" --exclude "$main" "$title" 5000) ||
+    about=$("$xwin" wait --pid "$app_pid" --exclude "$main" "$title" "$window_ms") ||
         fail_app "Alt+A opened no About box"
     "$xwin" shot "$about" "$outdir/frmAbout.png" || fail_app "cannot photograph the About box"
     check_fixed_frame "$about" "About box"
     "$xwin" key "$about" Escape || fail_app "cannot send Escape"
-    "$xwin" gone "$about" 5000 || fail_app "Escape did not close the About box"
+    "$xwin" gone "$about" "$window_ms" || fail_app "Escape did not close the About box"
 
     "$xwin" key "$main" alt+h || fail_app "cannot send Alt+H"
-    guide=$("$xwin" wait --pid "$app_pid" "$title 도움말" 5000) || fail_app "Alt+H opened no guide"
+    guide=$("$xwin" wait --pid "$app_pid" "$title 도움말" "$window_ms") || fail_app "Alt+H opened no guide"
     "$xwin" shot "$guide" "$outdir/frmGuide.png" || fail_app "cannot photograph the guide"
     check_fixed_frame "$guide" "guide"
     echo "About box $about and guide $guide photographed"
 
     # Both open again when the main window goes: they must not keep the program alive.
     "$xwin" key "$main" alt+a || fail_app "cannot send Alt+A"
-    "$xwin" wait --pid "$app_pid" --exclude "$main" "$title" 5000 >/dev/null ||
+    "$xwin" wait --pid "$app_pid" --exclude "$main" "$title" "$window_ms" >/dev/null ||
         fail_app "Alt+A opened no About box the second time"
 }
 
