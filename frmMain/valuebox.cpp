@@ -143,7 +143,10 @@ void frmMain::stepReading(Step step)
     const std::variant<Stepped, StepRefused> next
         = stepValue(*kind, decimalOf(*ohms), *series, step);
     if (const StepRefused *refused = std::get_if<StepRefused>(&next)) {
-        showBoxMessage(ResultBox::Value, noteOf(refusalOf(refused->ohms, *kind, refused->error)));
+        ValueRefusal why = refusalOf(refused->ohms, *kind, refused->error);
+        // The value a step would reach is none the user saw: no other kind is named for it.
+        why.showing.clear();
+        showBoxMessage(ResultBox::Value, noteOf(why));
         return;
     }
     hideBoxMessage(ResultBox::Value);
